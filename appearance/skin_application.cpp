@@ -1,0 +1,4 @@
+#include "appearance/skin_application.h"
+
+void DeploySkinEngine() {}
+void ApplyBuiltInSkin(int32_t) {}

@@ -1,0 +1,4 @@
+#include "folderview/commands.h"
+
+void Generate() {}
+void Restore() {}
