@@ -1,0 +1,7 @@
+#include "dresser.h"
+
+namespace veneer {
+
+void DressThread(Skin) {}
+
+}  // namespace veneer
