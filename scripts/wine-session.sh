@@ -30,6 +30,16 @@ _start_display() {
   rm -f "$fdfile"
 }
 
+_open_path_to() {
+  local dir=$1
+  while [ "$dir" != / ]; do
+    if ! runuser -u "$WINE_USER" -- test -x "$dir"; then
+      echo "note: letting $WINE_USER through $dir (o+x)"; chmod o+x "$dir"
+    fi
+    dir=$(dirname "$dir")
+  done
+}
+
 start_wine_session() {
   local base=$1   # a folder of the session's own
   _start_display
@@ -48,7 +58,8 @@ start_wine_session() {
     _session_cleanup+=("umount '$VELDRANE_FULL_DISK'")
     chown "$WINE_USER" "$base" "$_wine_home"
   fi
-  # Everything on the way to the build and the session's folder must be readable by the Wine user.
+  # The Wine user must reach the tree and the build: open up any parent folder that shuts it out.
+  if [ "$(id -u)" -eq 0 ]; then _open_path_to "$ROOT"; _open_path_to "$BUILD_ROOT"; fi
   as_wine_user env WINEPREFIX="$VELDRANE_WINEPREFIX" WINEDEBUG=-all LC_ALL=zh_CN.UTF-8 wineboot -i >/dev/null 2>&1
   # Wine draws the frames itself (no window manager captions), as Windows does.
   as_wine_user env WINEPREFIX="$VELDRANE_WINEPREFIX" WINEDEBUG=-all wine reg add \
