@@ -1,6 +1,71 @@
 #include "folderview/picture_picker.h"
+#include "app/app_state.h"
+#include "app/controls.h"
+#include "folderview/modal_guard.h"
+#include <commdlg.h>
+#include <cstddef>
+#include <cstring>
 
-bool CommonDialog::Open(HWND) { return false; }
+namespace {
+
+// The dialog is announced with the size of the version-4 structure (up to lpTemplateName),
+// which every version of the system accepts; the product build fixes it at 76 bytes.
+constexpr DWORD kOpenFileNameSize =
+    offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
+#if defined(__i386__)
+static_assert(kOpenFileNameSize == 76, "the 32-bit version-4 dialog structure is 76 bytes");
+#endif
+
+// Installing a hook is one of the control's settings; the hook itself leaves every message
+// to the dialog, so the dialog looks and behaves as the system makes it.
+UINT_PTR CALLBACK LeaveToTheDialog(HWND, UINT, WPARAM, LPARAM) { return 0; }
+
+const char* TextOrNone(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
+
+}  // namespace
+
+DWORD CommonDialog::Flags() const
+{
+    DWORD flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING | OFN_ENABLEHOOK;
+    if (promptToCreate_) flags |= OFN_CREATEPROMPT;
+    if (fileMustExist_) flags |= OFN_FILEMUSTEXIST;
+    if (promptToOverwrite_) flags |= OFN_OVERWRITEPROMPT;
+    if (pathMustExist_) flags |= OFN_PATHMUSTEXIST;
+    if (keepCurrentDirectory_) flags |= OFN_NOCHANGEDIR;
+    return flags;
+}
+
+bool CommonDialog::Open(HWND owner)
+{
+    char file[MAX_PATH] = {};
+    fileName_.copy(file, sizeof file - 1);
+    char fileTitle[64] = {};
+
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = kOpenFileNameSize;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = TextOrNone(filter_);
+    dialog.nFilterIndex = initialFilter_;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = sizeof file;
+    dialog.lpstrFileTitle = fileTitle;
+    dialog.nMaxFileTitle = sizeof fileTitle;
+    dialog.lpstrInitialDir = TextOrNone(initialDirectory_);
+    dialog.lpstrTitle = TextOrNone(title_);
+    dialog.Flags = Flags();
+    dialog.lpstrDefExt = TextOrNone(defaultExtension_);
+    dialog.lpfnHook = LeaveToTheDialog;
+
+    bool confirmed;
+    {
+        OwnerModality modality(owner);
+        confirmed = GetOpenFileNameA(&dialog);
+    }
+    // A confirmed name always ends inside the buffer; the check keeps a faulty dialog from
+    // leading the copy past it.
+    if (confirmed && std::memchr(file, '\0', sizeof file)) fileName_ = file;
+    return confirmed;
+}
 
 CommonDialog& PictureDialog()
 {
@@ -8,4 +73,9 @@ CommonDialog& PictureDialog()
     return dialog;
 }
 
-void OnPictureButton() {}
+// After every dialog, confirmed or not, the box shows the name the control remembers.
+void OnPictureButton()
+{
+    PictureDialog().Open(MainWindowHandle());
+    WriteControlProperty(编辑框1, kContentProperty, PictureDialog().FileName());
+}

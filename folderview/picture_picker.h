@@ -12,7 +12,21 @@ public:
     const std::string& FileName() const { return fileName_; }
 
 private:
-    std::string fileName_;
+    DWORD Flags() const;
+
+    // The settings, each at its default: the main window describes none for this control.
+    std::string title_;             // empty: the system's own caption
+    std::string filter_;            // pairs of zero-terminated texts; empty: every file listed
+    DWORD initialFilter_ = 0;
+    std::string initialDirectory_;
+    std::string defaultExtension_;
+    bool promptToCreate_ = false;
+    bool fileMustExist_ = true;
+    bool promptToOverwrite_ = true;
+    bool pathMustExist_ = true;
+    bool keepCurrentDirectory_ = false;
+
+    std::string fileName_;          // the file last confirmed, for the life of the process
 };
 
 CommonDialog& PictureDialog();
