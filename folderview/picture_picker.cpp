@@ -20,6 +20,16 @@ static_assert(kOpenFileNameSize == 76, "the 32-bit version-4 dialog structure is
 // to the dialog, so the dialog looks and behaves as the system makes it.
 UINT_PTR CALLBACK LeaveToTheDialog(HWND, UINT, WPARAM, LPARAM) { return 0; }
 
+// The dialog converts the chosen path into the code page for the ANSI call and may report
+// success although the text lost its terminating zero or its tail on the way, or had its
+// unrepresentable characters replaced by '?'. Only a name that still leads to a file counts
+// as confirmed; anything else would hand a different file to the commands.
+bool NamesAFile(const char (&file)[MAX_PATH])
+{
+    return std::memchr(file, '\0', sizeof file) && file[0] &&
+           GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES;
+}
+
 const char* TextOrNone(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
 
 }  // namespace
@@ -61,10 +71,9 @@ bool CommonDialog::Open(HWND owner)
         OwnerModality modality(owner);
         confirmed = GetOpenFileNameA(&dialog);
     }
-    // A confirmed name always ends inside the buffer; the check keeps a faulty dialog from
-    // leading the copy past it.
-    if (confirmed && std::memchr(file, '\0', sizeof file)) fileName_ = file;
-    return confirmed;
+    if (!confirmed || !NamesAFile(file)) return false;
+    fileName_ = file;
+    return true;
 }
 
 CommonDialog& PictureDialog()
