@@ -1,0 +1,92 @@
+// The real Veldrane.exe, run from a fresh folder of its own, and driven from outside through
+// the Windows API as a user would: find its window and controls, type, click, read its
+// message boxes, close it, and check how it ended. Every wait has a timeout (driver/wait.h).
+#pragma once
+#include <windows.h>
+#include <initializer_list>
+#include <string>
+
+#include "app/controls.h"
+#include "driver/files.h"
+#include "driver/handle.h"
+#include "driver/message_box.h"
+
+namespace e2e {
+
+constexpr const char* kMainCaption = "Veldrane by:Tobrik";
+constexpr DWORD kFatalExitCode = DWORD(-1);
+
+// The Windows path of the executable under test, from the test program's argument
+// --veldrane=<path> (a Linux path is taken as seen under Z:).
+std::string VeldranePath();
+
+struct LaunchOptions {
+    std::string workingDirectory;  // where the process starts; empty: its own folder
+    std::string arguments;         // the command line after the quoted program path
+    bool waitForWindow = true;     // false for runs that never show the main window
+};
+
+enum class CloseWay { CloseBox, SystemMenuClose, AltF4, Escape };
+const char* Name(CloseWay way);  // for test names
+
+// The fatal error report ("错误" box) and how the process ended after it was dismissed.
+struct FatalReport {
+    BoxReport box;
+    bool mainWindowShown = false;  // the main window was visible while the box showed
+    DWORD exitCode = 0;
+};
+
+class App {
+public:
+    // Copies the executable into a new scratch folder, starts it there and, unless told
+    // otherwise, waits for its main window.
+    explicit App(const LaunchOptions& options = {});
+    // Ends the process if it still runs, then removes the scratch folder.
+    ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    const ScratchDir& runDir() const { return runDir_; }
+    std::string exePath() const { return runDir_ / "Veldrane.exe"; }
+    DWORD processId() const { return processId_; }
+    DWORD threadId() const { return threadId_; }
+    HWND window() const { return window_; }
+    HWND control(ControlId id) const;  // throws when the window has no such control
+    bool running() const;
+
+    // Edit boxes: the text as WM_GETTEXT and WM_SETTEXT carry it (ANSI, GBK).
+    std::string text(ControlId id) const;
+    void setText(ControlId id, const std::string& text) const;
+
+    // Posts BM_CLICK to a button and returns at once: a modal box may be showing afterwards.
+    void click(ControlId button) const;
+    // A real left click in the middle of a control.
+    void clickWithMouse(ControlId id);
+    // Clicks a command button, reads the message box it shows, dismisses it, and waits until
+    // the main window takes input again.
+    BoxReport runCommand(ControlId button) const;
+    MessageBoxWindow waitForMessageBox(DWORD timeoutMs = kTimeoutMs) const;
+
+    // Brings the main window to the foreground, where real input goes.
+    void activate();
+    HWND focus() const;  // the window with the keyboard focus in the program's thread
+    void pressKey(WORD virtualKey, std::initializer_list<WORD> modifiers = {});
+    void type(const std::string& ascii);
+
+    void close(CloseWay way);
+    DWORD waitForExit(DWORD timeoutMs = kTimeoutMs) const;  // the exit code
+    // Waits for the "错误" box, reads it, dismisses it and waits for the process to end.
+    FatalReport awaitFatalReport(DWORD timeoutMs = kStartTimeoutMs) const;
+
+private:
+    HWND waitForMainWindow() const;
+    POINT closeBoxPoint() const;
+
+    ScratchDir runDir_{"run"};
+    UniqueHandle process_;
+    DWORD processId_ = 0;
+    DWORD threadId_ = 0;
+    HWND window_ = nullptr;
+};
+
+}  // namespace e2e
