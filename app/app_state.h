@@ -4,6 +4,14 @@
 #include <windows.h>
 #include <string>
 
+// Start-up: OLE for this thread (an apartment of its own), then the run directory, fixed
+// from the executable's path and made the current directory.
+void InitialiseOle();
+void FixRunDirectory();
+
+// The quit rule only ends a loop that is running.
+void MarkMessageLoopRunning();
+
 // The directory of the executable, without a trailing backslash; a fresh copy per call.
 std::string RunDirectory();
 
@@ -21,3 +29,7 @@ void ApplyQuitRule();
 
 // Shows the fatal error box with the message (GBK text), then ends the process with -1.
 [[noreturn]] void ReportFatalError(const std::string& message);
+
+// The same for a message that is already a zero-terminated text; allocates nothing, so that a
+// failed allocation can be reported.
+[[noreturn]] void ReportFatalErrorText(const char* message);
