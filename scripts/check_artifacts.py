@@ -4,7 +4,7 @@
 usage: check_artifacts.py BUILD_DIR    (the i686 build folder)
 
 Prints every check it makes, and exits 1 with the reason of each failed one. Each artifact has
-a list of checks in ARTIFACTS below; a new property of the product is one more function there.
+a list of checks in artifacts() below; a new property of the product is one more function there.
 """
 import re
 import struct
@@ -127,6 +127,21 @@ def exports_exactly(*names):
     return check
 
 
+def carries_byte_set(payload):
+    """The program writes this file out of itself, so it must hold that very build of it, as a
+    built-in byte set: a 32-bit 1, a 32-bit length, then the bytes."""
+    def check(pe, path):
+        try:
+            image = payload.read_bytes()
+        except OSError as error:
+            raise Failure(f"cannot read {payload}: {error}")
+        require(struct.pack("<II", 1, len(image)) + image in pe.data,
+                f"does not carry this build's {payload.name} ({len(image)} bytes) as a byte set")
+        return f"carries this build's {payload.name} ({len(image)} bytes) as a byte set"
+    check.__name__ = "carries_byte_set"
+    return check
+
+
 def program_icon(pe, path):
     ident = resource_id("IDI_PROGRAM")
     groups = [i for k, i, _ in pe.resources() if k == RT_GROUP_ICON]
@@ -217,12 +232,15 @@ def version_info(pe, path):
             f"OriginalFilename {original}")
 
 
-ARTIFACTS = [
-    ("app/Veldrane.exe", [pe32_i386, gui_program, windows_imports_only,
-                          program_icon, hand_cursor, manifest, version_info]),
-    ("veneer/Veneer.dll", [pe32_i386, dll, windows_imports_only,
-                           exports_exactly("Veneer_AttachSkin")]),
-]
+def artifacts(build):
+    """Every file of the product with its checks."""
+    engine = build / "veneer" / "Veneer.dll"
+    return [
+        (build / "app" / "Veldrane.exe", [pe32_i386, gui_program, windows_imports_only,
+                                          program_icon, hand_cursor, manifest, version_info,
+                                          carries_byte_set(engine)]),
+        (engine, [pe32_i386, dll, windows_imports_only, exports_exactly("Veneer_AttachSkin")]),
+    ]
 
 
 def run_checks(path, checks):
@@ -249,8 +267,7 @@ def run_checks(path, checks):
 def main(argv):
     if len(argv) != 2:
         sys.exit(__doc__.strip())
-    build = Path(argv[1])
-    results = [run_checks(build / relative, checks) for relative, checks in ARTIFACTS]
+    results = [run_checks(path, checks) for path, checks in artifacts(Path(argv[1]))]
     if not all(results):
         sys.exit("the i686 artifacts fail the checks marked FAIL above")
     print("the i686 artifacts pass every check")
