@@ -111,16 +111,19 @@ def render(size, grid=None):
     return rows
 
 
+def _ranges(box):
+    return [max(c[i] for c in box) - min(c[i] for c in box) for i in range(3)]
+
+
 def _median_cut(colours, count):
     """Up to `count` representative colours of a list, by splitting the widest box in half."""
     boxes = [sorted(colours)]
     while len(boxes) < count:
-        def spread(box):
-            return max(max(c[i] for c in box) - min(c[i] for c in box) for i in range(3))
-        widest = max(boxes, key=spread)
-        if spread(widest) == 0:
+        widest = max(boxes, key=lambda box: max(_ranges(box)))
+        ranges = _ranges(widest)
+        if max(ranges) == 0:
             break
-        channel = max(range(3), key=lambda i: max(c[i] for c in widest) - min(c[i] for c in widest))
+        channel = ranges.index(max(ranges))
         widest.sort(key=lambda c: c[channel])
         half = len(widest) // 2
         boxes.remove(widest)
