@@ -20,10 +20,11 @@ bool KeepsItsPromises(const veneer::Skin& skin)
     const veneer::Metrics& m = skin.metrics;
     if (!InRange(m.captionHeight, 16, 48) || !InRange(m.frameWidth, 1, 8) || !InRange(m.cornerRadius, 0, 16))
         return false;
-    if (skin.name.empty() || skin.name.size() > 63)
-        return false;
-    for (char c : skin.name)
-        if (!InRange(c, 0x20, 0x7E))
+    const size_t length = strnlen(skin.name, sizeof skin.name);
+    if (length == 0 || length == sizeof skin.name)
+        return false;  // empty, or not terminated
+    for (size_t i = 0; i < length; ++i)
+        if (!InRange(skin.name[i], 0x20, 0x7E))
             return false;
     return true;
 }
@@ -61,8 +62,7 @@ void PutEach(std::vector<Bytes>& records, const Looks& looks)
 std::vector<Bytes> Payloads(const veneer::Skin& s)
 {
     std::vector<Bytes> records(2);
-    records[0].assign(s.name.begin(), s.name.end());
-    records[0].push_back(0);
+    records[0].assign(s.name, s.name + strlen(s.name) + 1);
     records[1] = {uint8_t(s.metrics.captionHeight), uint8_t(s.metrics.frameWidth), uint8_t(s.metrics.cornerRadius)};
     for (const veneer::FrameLook* frame : {&s.active, &s.inactive}) {
         records.emplace_back();
@@ -136,9 +136,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::optional<veneer::Skin> skin = veneer::ReadSkin(data, size);
     if (!skin)
         return 0;
+    if (!KeepsItsPromises(*skin) || !SolidFillsRepeatTheirColour(*skin))
+        std::abort();
     const Bytes again = Encode(*skin);
-    if (!KeepsItsPromises(*skin) || !SolidFillsRepeatTheirColour(*skin) || again.size() != size ||
-        std::memcmp(again.data(), data, size) != 0)
+    if (again.size() != size || std::memcmp(again.data(), data, size) != 0)
         std::abort();
     return 0;
 }

@@ -82,13 +82,14 @@ using RecordReader = bool (*)(Cursor& in, Skin& skin, size_t state);
 
 bool ReadName(Cursor& in, Skin& skin, size_t)
 {
-    skin.name.clear();
+    static_assert(sizeof skin.name == kMaxNameLength + 1);
+    size_t length = 0;
     for (uint8_t c; in.Byte(c);) {
         if (c == 0)
-            return !skin.name.empty() && in.AtEnd();
-        if (c < 0x20 || c > 0x7E || skin.name.size() == kMaxNameLength)
+            return length > 0 && in.AtEnd();
+        if (c < 0x20 || c > 0x7E || length == kMaxNameLength)
             return false;
-        skin.name.push_back(char(c));
+        skin.name[length++] = char(c);
     }
     return false;  // no terminating zero
 }

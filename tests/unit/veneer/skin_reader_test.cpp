@@ -87,9 +87,9 @@ template <typename State>
 size_t At(State state) { return size_t(state); }
 
 const DecodeCase kDecodeCases[] = {
-    {"one-letter name", 0x0100, {'X', 0}, [](const Skin& s) { return s.name == "X"; }},
+    {"one-letter name", 0x0100, {'X', 0}, [](const Skin& s) { return std::string(s.name) == "X"; }},
     {"longest name", 0x0100, [] { Bytes b(63, '~'); b.push_back(0); return b; }(),
-     [](const Skin& s) { return s.name == std::string(63, '~'); }},
+     [](const Skin& s) { return std::string(s.name) == std::string(63, '~'); }},
     {"smallest metrics", 0x0200, {16, 1, 0},
      [](const Skin& s) { return s.metrics.captionHeight == 16 && s.metrics.frameWidth == 1 && s.metrics.cornerRadius == 0; }},
     {"largest metrics", 0x0200, {48, 8, 16},
@@ -136,7 +136,7 @@ TEST(SkinReader, CopiesWhatItKeeps)
     ASSERT_TRUE(skin);
     const std::string name = skin->name;
     std::fill(bytes.begin(), bytes.end(), uint8_t(0xCC));
-    EXPECT_EQ(skin->name, name);
+    EXPECT_EQ(std::string(skin->name), name);
 }
 
 TEST(SkinReader, RefusesNothingAtAll)
