@@ -3,6 +3,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "appearance/byte_set.h"
+#include "driver/files.h"
+#include "driver/wait.h"
+
 namespace {
 
 // The text after "key=" in a line of space-separated fields; "" when the key is missing.
@@ -63,4 +67,14 @@ CallRecord ReadCallRecord(const std::string& path)
             record.detaches.push_back(ParseDetach(line));
     }
     return record;
+}
+
+SkinFingerprint CompiledSkin(const std::string& cataloguePath, int32_t number)
+{
+    const std::string catalogue = e2e::ReadBytes(cataloguePath);
+    const ByteSpan skin = SelectSkin(
+        { reinterpret_cast<const unsigned char*>(catalogue.data()), static_cast<uint32_t>(catalogue.size()) }, number);
+    if (!skin.data)
+        throw e2e::DriverError("the compiled catalogue has no skin " + std::to_string(number));
+    return { skin.size, DigestOf(skin.data, skin.size) };
 }

@@ -43,3 +43,11 @@ struct CallRecord {
 
 // The events in the file at `path`; no events when there is no such file.
 CallRecord ReadCallRecord(const std::string& path);
+
+// What the stand-in writes down for built-in skin `number` of the compiled catalogue file at
+// `cataloguePath`; throws when the catalogue has no such skin.
+struct SkinFingerprint {
+    uint32_t length;
+    uint64_t digest;
+};
+SkinFingerprint CompiledSkin(const std::string& cataloguePath, int32_t number);

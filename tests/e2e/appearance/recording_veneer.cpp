@@ -1,6 +1,8 @@
 // A stand-in for the skin engine, built for the tests only: a library named Veneer.dll with the
 // engine's one export, which dresses nothing and writes down what it was handed (call_record.h)
-// in a file beside itself, so that a test can check the call site of the real program.
+// in a file beside itself, so that a test can check the call site of the real program. Built
+// with RECORDING_WITHOUT_ATTACH it lacks the export: a library of the right name but the wrong
+// kind, which still writes down how it was unloaded.
 #include <windows.h>
 
 #include <cstdio>
@@ -25,20 +27,6 @@ void Append(const std::string& line)
     }
 }
 
-const char* WhereSkinLies(const void* skin)
-{
-    if (!skin)
-        return "null";
-    HMODULE image = nullptr;
-    const DWORD flags = GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
-    return GetModuleHandleExA(flags, static_cast<const char*>(skin), &image) ? "image" : "copy";
-}
-
-const char* OptionsKind(const char* options)
-{
-    return !options ? "null" : *options ? "text" : "empty";
-}
-
 BOOL CALLBACK AddWindow(HWND window, LPARAM list)
 {
     char item[32];
@@ -56,6 +44,36 @@ std::string WindowsOfThisThread()
 
 }  // namespace
 
+BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID reserved)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        g_self = self;
+    // FreeLibrary unloads with a null third argument; the end of the process with a non-null one.
+    if (reason == DLL_PROCESS_DETACH)
+        Append(std::string("detach by=") + (reserved ? "exit" : "FreeLibrary") + " windows=" + WindowsOfThisThread());
+    return TRUE;
+}
+
+#ifndef RECORDING_WITHOUT_ATTACH
+
+namespace {
+
+const char* WhereSkinLies(const void* skin)
+{
+    if (!skin)
+        return "null";
+    HMODULE image = nullptr;
+    const DWORD flags = GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
+    return GetModuleHandleExA(flags, static_cast<const char*>(skin), &image) ? "image" : "copy";
+}
+
+const char* OptionsKind(const char* options)
+{
+    return !options ? "null" : *options ? "text" : "empty";
+}
+
+}  // namespace
+
 extern "C" VENEER_API int32_t __stdcall Veneer_AttachSkin(const void* skin, uint32_t length, const char* options,
                                                           int32_t reserved1, int32_t reserved2, int32_t reserved3)
 {
@@ -68,12 +86,4 @@ extern "C" VENEER_API int32_t __stdcall Veneer_AttachSkin(const void* skin, uint
     return 1;
 }
 
-BOOL WINAPI DllMain(HINSTANCE self, DWORD reason, LPVOID reserved)
-{
-    if (reason == DLL_PROCESS_ATTACH)
-        g_self = self;
-    // FreeLibrary unloads with a null third argument; the end of the process with a non-null one.
-    if (reason == DLL_PROCESS_DETACH)
-        Append(std::string("detach by=") + (reserved ? "exit" : "FreeLibrary") + " windows=" + WindowsOfThisThread());
-    return TRUE;
-}
+#endif

@@ -1,31 +1,30 @@
 // The byte sets the program carries are exactly the files this build made.
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <string>
 
 #include "appearance/built_in_byte_sets.h"
-#include "scratch_folder.h"
+#include "driver/files.h"
 
 namespace {
 
-std::vector<unsigned char> BytesOf(ByteSpan span)
+std::string BytesOf(ByteSpan span)
 {
-    return { span.data, span.data + span.size };
+    return std::string(reinterpret_cast<const char*>(span.data), span.size);
 }
 
 }  // namespace
 
 TEST(BuiltInByteSets, TheEnginePayloadIsTheEngineThisBuildLinked)
 {
-    const std::vector<unsigned char> built = ReadWholeFile(VELDRANE_TEST_BUILT_ENGINE);
+    const std::string built = e2e::ReadBytes(VELDRANE_TEST_BUILT_ENGINE);
     ASSERT_FALSE(built.empty());
     EXPECT_TRUE(BytesOf(EnginePayload()) == built);
 }
 
 TEST(BuiltInByteSets, TheCatalogueIsTheCompiledSkinsFile)
 {
-    const std::vector<unsigned char> compiled = ReadWholeFile(VELDRANE_TEST_SKIN_CATALOGUE);
-    EXPECT_TRUE(BytesOf(SkinCatalogue()) == compiled);
+    EXPECT_TRUE(BytesOf(SkinCatalogue()) == e2e::ReadBytes(VELDRANE_TEST_SKIN_CATALOGUE));
 }
 
 TEST(BuiltInByteSets, TheThirtyThreeSkinsFillTheCatalogueBackToBack)

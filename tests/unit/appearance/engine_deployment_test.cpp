@@ -3,29 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "appearance/engine_deployment.h"
-#include "scratch_folder.h"
+#include "driver/files.h"
 
 namespace {
 
-std::vector<unsigned char> PatternBytes(size_t size)
+using e2e::AttributesWithoutArchive;
+using e2e::Exists;
+using e2e::ReadBytes;
+
+std::string PatternBytes(size_t size)
 {
-    std::vector<unsigned char> bytes(size);
+    std::string bytes(size, '\0');
     for (size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<unsigned char>(i * 7 + i / 251);
+        bytes[i] = static_cast<char>(i * 7 + i / 251);
     return bytes;
 }
 
-ByteSpan SpanOf(const std::vector<unsigned char>& bytes)
+ByteSpan SpanOf(const std::string& bytes)
 {
-    return { bytes.data(), static_cast<uint32_t>(bytes.size()) };
-}
-
-bool Exists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return { reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<uint32_t>(bytes.size()) };
 }
 
 }  // namespace
@@ -38,59 +36,59 @@ TEST(EnginePath, IsTheRunDirectoryAndTheLibraryNameWithOneBackslash)
 
 TEST(DeployEngineAt, WritesThePayloadAsAHiddenFileWhenNothingIsThere)
 {
-    const ScratchFolder folder;
-    const std::vector<unsigned char> payload = PatternBytes(300 * 1024 + 5);
+    const e2e::ScratchDir folder("deploy");
+    const std::string payload = PatternBytes(300 * 1024 + 5);
     DeployEngineAt(folder / "Veneer.dll", SpanOf(payload));
-    EXPECT_TRUE(ReadWholeFile(folder / "Veneer.dll") == payload);
-    EXPECT_EQ(AttributesOf(folder / "Veneer.dll"), static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_TRUE(ReadBytes(folder / "Veneer.dll") == payload);
+    EXPECT_EQ(AttributesWithoutArchive(folder / "Veneer.dll"), static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
 }
 
 struct PresentEntry {
     const char* what;
-    std::vector<unsigned char> bytes;
+    std::string bytes;
     DWORD attributes;
 };
 
 TEST(DeployEngineAt, LeavesAnyFileOfThatNameAsItIs)
 {
-    const std::vector<unsigned char> payload = PatternBytes(4096);
+    const std::string payload = PatternBytes(4096);
     const PresentEntry cases[] = {
         { "an empty file", {}, FILE_ATTRIBUTE_NORMAL },
-        { "a foreign file", { 'n', 'o', 't', ' ', 'a', ' ', 'd', 'l', 'l' }, FILE_ATTRIBUTE_NORMAL },
+        { "a foreign file", "not a dll", FILE_ATTRIBUTE_NORMAL },
         { "a visible copy of the payload", payload, FILE_ATTRIBUTE_NORMAL },
         { "a torn earlier write", PatternBytes(1000), FILE_ATTRIBUTE_HIDDEN },
-        { "a read-only system file", { 'x' }, FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM },
+        { "a read-only system file", "x", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM },
     };
     for (const PresentEntry& entry : cases) {
-        const ScratchFolder folder;
+        const e2e::ScratchDir folder("deploy");
         const std::string path = folder / "Veneer.dll";
-        WriteWholeFile(path, entry.bytes);
-        SetFileAttributesA(path.c_str(), entry.attributes);
-        const DWORD before = AttributesOf(path);
+        e2e::WriteBytes(path, entry.bytes);
+        e2e::SetAttributes(path, entry.attributes);
+        const DWORD before = AttributesWithoutArchive(path);
 
         DeployEngineAt(path, SpanOf(payload));
 
-        EXPECT_TRUE(ReadWholeFile(path) == entry.bytes) << entry.what;
-        EXPECT_EQ(AttributesOf(path), before) << entry.what;
+        EXPECT_EQ(ReadBytes(path), entry.bytes) << entry.what;
+        EXPECT_EQ(AttributesWithoutArchive(path), before) << entry.what;
     }
 }
 
 TEST(DeployEngineAt, LeavesADirectoryOfThatNameAsItIs)
 {
-    const ScratchFolder folder;
+    const e2e::ScratchDir folder("deploy");
     const std::string path = folder / "Veneer.dll";
     ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
-    const DWORD before = AttributesOf(path);
+    const DWORD before = AttributesWithoutArchive(path);
 
     DeployEngineAt(path, SpanOf(PatternBytes(4096)));
 
-    EXPECT_EQ(AttributesOf(path), before);
+    EXPECT_EQ(AttributesWithoutArchive(path), before);
     EXPECT_FALSE(Exists(path + "\\Veneer.dll"));
 }
 
 TEST(DeployEngineAt, LeavesNothingWhenTheFolderCannotTakeAFile)
 {
-    const ScratchFolder folder;
+    const e2e::ScratchDir folder("deploy");
     const std::string path = folder / "missing folder\\Veneer.dll";
     DeployEngineAt(path, SpanOf(PatternBytes(4096)));
     EXPECT_FALSE(Exists(path));
@@ -106,7 +104,7 @@ TEST(DeployEngineAt, TakesItsTornFileAwayWhenTheDiskIsFull)
         << "drive T: (the full-disk tmpfs) is missing: run the tests through scripts/test";
     const std::string path = "T:\\Veneer.dll";
     ASSERT_FALSE(Exists(path));
-    const std::vector<unsigned char> payload = PatternBytes(free.QuadPart + 256 * 1024);
+    const std::string payload = PatternBytes(free.QuadPart + 256 * 1024);
 
     DeployEngineAt(path, SpanOf(payload));
 

@@ -5,23 +5,12 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
-#include <vector>
-
 #include "app/app_state.h"
-#include "appearance/byte_set.h"
 #include "appearance/skin_application.h"
 #include "call_record.h"
+#include "driver/files.h"
 
 namespace {
-
-std::vector<unsigned char> FileBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    EXPECT_TRUE(file.good()) << "cannot read " << path;
-    return { std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>() };
-}
 
 std::string RecordPath() { return RunDirectory() + "\\" + kCallRecordName; }
 
@@ -57,15 +46,12 @@ protected:
 
 TEST_F(AttachSkinCallSite, EachBuiltInSkinArrivesAsAPrivateCopyOfItsBytes)
 {
-    const std::vector<unsigned char> catalogue = FileBytes(VELDRANE_TEST_SKIN_CATALOGUE);
-    const ByteSpan compiled = { catalogue.data(), static_cast<uint32_t>(catalogue.size()) };
     for (int32_t number : { 10, 1, 33 }) {
-        const ByteSpan expected = SelectSkin(compiled, number);
-        ASSERT_NE(expected.data, nullptr) << "the compiled catalogue lacks skin " << number;
+        const SkinFingerprint expected = CompiledSkin(VELDRANE_TEST_SKIN_CATALOGUE, number);
         const AttachCall call = Apply(number);
         EXPECT_EQ(call.skin, "copy") << "skin " << number;
-        EXPECT_EQ(call.length, expected.size) << "skin " << number;
-        EXPECT_EQ(call.digest, DigestOf(expected.data, expected.size)) << "skin " << number;
+        EXPECT_EQ(call.length, expected.length) << "skin " << number;
+        EXPECT_EQ(call.digest, expected.digest) << "skin " << number;
         ExpectFixedArguments(call, number);
     }
 }
@@ -83,7 +69,7 @@ TEST_F(AttachSkinCallSite, NumbersOutsideTheCatalogueHandOverNoSkin)
 TEST_F(AttachSkinCallSite, TheLibraryAlreadyInTheRunDirectoryIsLeftAsItIs)
 {
     Apply(10);
-    EXPECT_TRUE(FileBytes(RunDirectory() + "\\Veneer.dll") == FileBytes(VELDRANE_TEST_RECORDING_VENEER));
+    EXPECT_TRUE(e2e::ReadBytes(RunDirectory() + "\\Veneer.dll") == e2e::ReadBytes(VELDRANE_TEST_RECORDING_VENEER));
     EXPECT_EQ(GetFileAttributesA((RunDirectory() + "\\Veneer.dll").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
 }
 

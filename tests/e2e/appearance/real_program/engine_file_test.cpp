@@ -1,0 +1,144 @@
+// The engine's file beside the real program: written and hidden when nothing of its name is
+// there, left exactly as it is when anything is, and never left torn.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+
+#include "built_files.h"
+#include "driver/files.h"
+#include "prepared_run.h"
+
+namespace appearance_e2e {
+namespace {
+
+using e2e::AttributesWithoutArchive;
+using e2e::ReadBytes;
+
+bool SamePath(const std::string& a, const std::string& b)
+{
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+// Runs the program from `programDir` (which is `folder` seen some way) with nothing at the
+// engine's path, and checks the engine that it leaves in `folder`.
+void ExpectEngineDeployedAndLoaded(const std::string& programDir, const std::string& folder)
+{
+    const PreparedRun run(PlaceProgram(programDir));
+    const HWND window = run.waitForMainWindow();
+    EXPECT_TRUE(ReadBytes(folder + "\\Veneer.dll") == ReadBytes(kBuiltEngine)) << "not the engine this build made";
+    EXPECT_EQ(AttributesWithoutArchive(folder + "\\Veneer.dll"), DWORD(FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_TRUE(SamePath(LoadedModulePath(run.processId(), "Veneer.dll"), programDir + "\\Veneer.dll"))
+        << LoadedModulePath(run.processId(), "Veneer.dll");
+    EXPECT_EQ(run.closeAndWait(window), 0u);
+}
+
+TEST(EngineFile, IsWrittenHiddenBesideTheProgramWhenAbsent)
+{
+    const e2e::ScratchDir folder("deploy");
+    ExpectEngineDeployedAndLoaded(folder.path(), folder.path());
+}
+
+TEST(EngineFile, IsWrittenInADriveRootWithOneBackslash)
+{
+    const e2e::ScratchDir folder("drive-root");
+    const e2e::DriveLetter drive(folder.path());
+    ExpectEngineDeployedAndLoaded(drive.root(), folder.path());
+}
+
+struct PresentEntry {
+    const char* what;
+    bool directory;
+    const char* bytes;  // a file's content; null for the engine this build made
+    DWORD attributes;   // set on a file; a directory keeps its own
+    bool loads;         // a working engine: the window shows; anything else ends in the report
+};
+
+class SomethingPresent : public ::testing::TestWithParam<PresentEntry> {};
+
+TEST_P(SomethingPresent, IsLeftUntouched)
+{
+    const PresentEntry& entry = GetParam();
+    const e2e::ScratchDir folder("present");
+    const std::string engine = folder / "Veneer.dll";
+    const std::string bytes = entry.bytes ? entry.bytes : ReadBytes(kBuiltEngine);
+    if (entry.directory) {
+        ASSERT_TRUE(CreateDirectoryA(engine.c_str(), nullptr));
+    } else {
+        e2e::WriteBytes(engine, bytes);
+        e2e::SetAttributes(engine, entry.attributes);
+    }
+    const DWORD attributes = AttributesWithoutArchive(engine);
+    {
+        const PreparedRun run(PlaceProgram(folder.path()));
+        if (entry.loads) {
+            EXPECT_EQ(run.closeAndWait(run.waitForMainWindow()), 0u);
+        } else {
+            const e2e::FatalReport report = run.awaitFatalReport();
+            EXPECT_EQ(report.box.text, kMissingEngineReport);
+            EXPECT_EQ(report.exitCode, e2e::kFatalExitCode);
+        }
+    }
+    EXPECT_EQ(AttributesWithoutArchive(engine), attributes);
+    if (entry.directory)
+        EXPECT_TRUE(e2e::ListDir(engine).empty());
+    else
+        EXPECT_TRUE(ReadBytes(engine) == bytes) << "the file was changed";
+}
+
+const PresentEntry kPresentEntries[] = {
+    { "EmptyFile", false, "", FILE_ATTRIBUTE_NORMAL, false },
+    { "ForeignReadOnlyFile", false, "MZ but no library", FILE_ATTRIBUTE_READONLY, false },
+    { "HiddenSystemFile", false, "x", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, false },
+    { "VisibleWorkingEngine", false, nullptr, FILE_ATTRIBUTE_NORMAL, true },
+    { "Directory", true, "", 0, false },
+};
+
+INSTANTIATE_TEST_SUITE_P(AtTheEnginePath, SomethingPresent, ::testing::ValuesIn(kPresentEntries),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+TEST(EngineFile, IsNotWrittenIntoAFolderThatRefusesWrites)
+{
+    const e2e::ScratchDir folder("read-only");
+    const std::string program = PlaceProgram(folder.path());
+    const e2e::WriteProtection protection(folder.path());
+    if (!protection.effective())
+        GTEST_SKIP() << "running with privileges that ignore write protection";
+    const e2e::FatalReport report = PreparedRun(program).awaitFatalReport();
+    EXPECT_EQ(report.box.title, "错误");
+    EXPECT_EQ(report.box.text, kMissingEngineReport);
+    EXPECT_FALSE(report.mainWindowShown);
+    EXPECT_EQ(report.exitCode, e2e::kFatalExitCode);
+    EXPECT_EQ(e2e::ListDir(folder.path()), std::vector<std::string>{ "Veldrane.exe" });
+}
+
+// A folder on the small disk T:, for the program to run from.
+class FolderOnSmallDisk {
+public:
+    FolderOnSmallDisk() { CreateDirectoryA(path_.c_str(), nullptr); }
+    ~FolderOnSmallDisk() { e2e::RemoveTree(path_); }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_ = "T:\\veldrane-appearance-run";
+};
+
+TEST(EngineFile, IsNotLeftTornOnAFullDisk)
+{
+    const FolderOnSmallDisk folder;
+    const std::string program = PlaceProgram(folder.path());
+    // Room for half the engine: the write gets some of it onto the disk and then fails.
+    const std::string reserve = folder.path() + "\\reserve";
+    e2e::WriteBytes(reserve, std::string(ReadBytes(kBuiltEngine).size() / 2, 'r'));
+    const e2e::FullDisk full;
+    e2e::RemoveTree(reserve);
+
+    const e2e::FatalReport report = PreparedRun(program).awaitFatalReport();
+    EXPECT_EQ(report.box.text, kMissingEngineReport);
+    EXPECT_EQ(report.exitCode, e2e::kFatalExitCode);
+    EXPECT_EQ(e2e::ListDir(folder.path()), std::vector<std::string>{ "Veldrane.exe" });
+}
+
+}  // namespace
+}  // namespace appearance_e2e
