@@ -2,8 +2,8 @@
 #pragma once
 #include <windows.h>
 
-// The address the link box shows and opens.
-inline constexpr char kLinkAddress[] = "https://www.example.com/veldrane";
+// The address the link box shows and opens; short enough to fit the box in one line.
+inline constexpr char kLinkAddress[] = "https://example.com";
 
 inline constexpr char kLinkBoxClass[] = "VeldraneLinkBox";
 
