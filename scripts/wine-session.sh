@@ -64,6 +64,10 @@ start_wine_session() {
   # Wine draws the frames itself (no window manager captions), as Windows does.
   as_wine_user env WINEPREFIX="$VELDRANE_WINEPREFIX" WINEDEBUG=-all wine reg add \
     'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  # No window manager runs on Xvfb: unmanaged windows spare Wine its 2-second wait for one to
+  # acknowledge every window that is hidden (each message box, each exit).
+  as_wine_user env WINEPREFIX="$VELDRANE_WINEPREFIX" WINEDEBUG=-all wine reg add \
+    'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   ln -sfn "$VELDRANE_FULL_DISK" "$VELDRANE_WINEPREFIX/dosdevices/t:"
   as_wine_user env WINEPREFIX="$VELDRANE_WINEPREFIX" wineserver -w
   _session_cleanup+=("as_wine_user env WINEPREFIX='$VELDRANE_WINEPREFIX' wineserver -k")

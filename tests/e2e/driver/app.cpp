@@ -1,6 +1,7 @@
 #include "driver/app.h"
 
 #include <cstring>
+#include <memory>
 
 #include "driver/input.h"
 #include "driver/wait.h"
@@ -31,7 +32,28 @@ POINT Centre(const RECT& rect)
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
+std::unique_ptr<App>& SharedAppSlot()
+{
+    static std::unique_ptr<App> app;
+    return app;
+}
+
 }  // namespace
+
+App& SharedApp()
+{
+    std::unique_ptr<App>& app = SharedAppSlot();
+    if (!app || !app->running()) {
+        app.reset();
+        app = std::make_unique<App>();
+    }
+    return *app;
+}
+
+void DiscardSharedApp()
+{
+    SharedAppSlot().reset();
+}
 
 std::string VeldranePath()
 {
@@ -116,6 +138,19 @@ void App::setText(ControlId id, const std::string& text) const
         throw DriverError("control " + std::to_string(int(id)) + " refused WM_SETTEXT");
 }
 
+void App::waitForText(ControlId id, const std::string& expected) const
+{
+    std::string seen;
+    try {
+        WaitFor("control " + std::to_string(int(id)) + " to show \"" + Utf8(expected) + "\"", [&] {
+            seen = text(id);
+            return seen == expected;
+        });
+    } catch (const DriverError& error) {
+        throw DriverError(error.what() + std::string("; it shows \"") + Utf8(seen) + "\"");
+    }
+}
+
 void App::click(ControlId button) const
 {
     PostMessageA(control(button), BM_CLICK, 0, 0);
@@ -127,6 +162,22 @@ void App::clickWithMouse(ControlId id)
     RECT rect = {};
     GetWindowRect(control(id), &rect);
     ClickAt(Centre(rect));
+}
+
+void App::focusWithMouse(ControlId id)
+{
+    // Wine can lose a click while it still maps a new window on the X server: click again
+    // until the focus arrives.
+    ULONGLONG nextClick = 0;
+    WaitFor("control " + std::to_string(int(id)) + " to take the focus", [&] {
+        if (focus() == control(id))
+            return true;
+        if (GetTickCount64() >= nextClick) {
+            clickWithMouse(id);
+            nextClick = GetTickCount64() + 500;
+        }
+        return false;
+    });
 }
 
 MessageBoxWindow App::waitForMessageBox(DWORD timeoutMs) const

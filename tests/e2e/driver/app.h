@@ -57,11 +57,15 @@ public:
     // Edit boxes: the text as WM_GETTEXT and WM_SETTEXT carry it (ANSI, GBK).
     std::string text(ControlId id) const;
     void setText(ControlId id, const std::string& text) const;
+    // Waits until a control shows that text (typed keys arrive on the program's own time).
+    void waitForText(ControlId id, const std::string& expected) const;
 
     // Posts BM_CLICK to a button and returns at once: a modal box may be showing afterwards.
     void click(ControlId button) const;
     // A real left click in the middle of a control.
     void clickWithMouse(ControlId id);
+    // The same, for a control that takes the focus; returns once it has it.
+    void focusWithMouse(ControlId id);
     // Clicks a command button, reads the message box it shows, dismisses it, and waits until
     // the main window takes input again.
     BoxReport runCommand(ControlId button) const;
@@ -88,5 +92,11 @@ private:
     DWORD threadId_ = 0;
     HWND window_ = nullptr;
 };
+
+// One running program for tests that leave it as they found it (the edit boxes aside): started
+// on first use and again when it has ended. A test that failed discards it, since it may have
+// left a box open; the next use starts a fresh one.
+App& SharedApp();
+void DiscardSharedApp();
 
 }  // namespace e2e

@@ -36,9 +36,10 @@ std::wstring Widen(const std::string& ansi)
     return wide;
 }
 
-std::string Quote(const std::string& argument)
+// For the Linux shell; the paths the driver passes hold no single quote.
+std::string ShellQuote(const std::string& argument)
 {
-    return "\"" + argument + "\"";
+    return "'" + argument + "'";
 }
 
 std::string RequiredEnv(const char* name)
@@ -179,9 +180,16 @@ std::string WindowsPathOfUnix(const std::string& unixPath)
 
 void RunLinux(const std::vector<std::string>& argv)
 {
-    std::string commandLine;
+    // Wine starts a Linux program but gives no handle to wait on: the shell around it leaves
+    // the exit status in a file, and the driver waits for that.
+    const ScratchDir statusDir("linux");
+    const std::string statusFile = statusDir / "status";
+    std::string command;
     for (const std::string& argument : argv)
-        commandLine += (commandLine.empty() ? "" : " ") + Quote(argument);
+        command += ShellQuote(argument) + " ";
+    command += "; echo $? > " + ShellQuote(UnixPath(statusFile));
+    // Wine splits the command line by the rules of Windows, where only double quotes group.
+    std::string commandLine = "/bin/sh -c \"" + command + "\"";
     STARTUPINFOA startup = { sizeof(startup) };
     PROCESS_INFORMATION process = {};
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
@@ -189,14 +197,13 @@ void RunLinux(const std::vector<std::string>& argv)
         throw DriverError(LastErrorText("cannot start " + commandLine));
     UniqueHandle processHandle = OwnHandle(process.hProcess);
     UniqueHandle threadHandle = OwnHandle(process.hThread);
-    if (WaitForSingleObject(process.hProcess, kTimeoutMs) != WAIT_OBJECT_0) {
-        TerminateProcess(process.hProcess, 1);
-        throw DriverError("timed out running " + commandLine);
-    }
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
-    if (code != 0)
-        throw DriverError(commandLine + " exited with " + std::to_string(code));
+    std::string status;
+    WaitFor(commandLine + " to finish", [&] {
+        status = Exists(statusFile) ? ReadBytes(statusFile) : "";
+        return status.find('\n') != std::string::npos;
+    });
+    if (status != "0\n")
+        throw DriverError(commandLine + " exited with " + status);
 }
 
 WriteProtection::WriteProtection(const std::string& dir) : unixDir_(UnixPath(dir))

@@ -25,6 +25,21 @@ bool IsStaticOfStyle(HWND child, LONG type)
 
 }  // namespace
 
+bool operator==(const BoxReport& a, const BoxReport& b)
+{
+    return a.title == b.title && a.text == b.text && a.hasIcon == b.hasIcon && a.buttons == b.buttons &&
+           a.ownerless == b.ownerless && a.othersDisabled == b.othersDisabled;
+}
+
+void PrintTo(const BoxReport& report, std::ostream* out)
+{
+    *out << "{title \"" << Utf8(report.title) << "\", text \"" << Utf8(report.text) << "\", "
+         << (report.hasIcon ? "icon" : "no icon") << ", buttons";
+    for (int id : report.buttons)
+        *out << " " << id;
+    *out << (report.ownerless ? ", no owner" : ", owned") << (report.othersDisabled ? ", task-modal}" : ", not task-modal}");
+}
+
 MessageBoxWindow MessageBoxWindow::WaitFor(DWORD processId, DWORD timeoutMs, const char* title)
 {
     const std::string what = std::string("a message box") + (title ? std::string(" titled ") + title : "") +
@@ -61,8 +76,8 @@ void MessageBoxWindow::Dismiss() const
     HWND ok = GetDlgItem(box_, IDOK);
     if (!ok)
         throw DriverError("the message box has no OK button");
-    PostMessageA(box_, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(ok));
-    e2e::WaitFor("the message box to close", [&] { return !IsWindow(box_); });
+    PostMessageA(ok, BM_CLICK, 0, 0);
+    e2e::WaitFor("the message box to close", [&] { return !IsWindow(box_) || !IsWindowVisible(box_); });
 }
 
 }  // namespace e2e

@@ -1,6 +1,7 @@
 // Message boxes of another process: found by class "#32770", read, and dismissed.
 #pragma once
 #include <windows.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,11 @@ struct BoxReport {
     // what MB_TASKMODAL without an owner does.
     bool othersDisabled = false;
 };
+
+bool operator==(const BoxReport& a, const BoxReport& b);
+inline bool operator!=(const BoxReport& a, const BoxReport& b) { return !(a == b); }
+// For GoogleTest's messages: texts converted to UTF-8 so that a terminal can show them.
+void PrintTo(const BoxReport& report, std::ostream* out);
 
 class MessageBoxWindow {
 public:

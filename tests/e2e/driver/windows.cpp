@@ -57,6 +57,16 @@ std::string ClassName(HWND window)
     return name;
 }
 
+std::string Utf8(const std::string& ansi)
+{
+    std::wstring wide(ansi.size(), L'\0');
+    wide.resize(MultiByteToWideChar(CP_ACP, 0, ansi.data(), int(ansi.size()), wide.data(), int(wide.size())));
+    std::string utf8(wide.size() * 3, '\0');
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(), int(utf8.size()),
+                                    nullptr, nullptr));
+    return utf8;
+}
+
 RECT RectIn(HWND window, HWND reference)
 {
     RECT rect = {};

@@ -17,6 +17,8 @@ LRESULT SendTo(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
 std::string WindowText(HWND window);  // WM_GETTEXT, with a timeout
 std::string ClassName(HWND window);
+// An ANSI (GBK) text as UTF-8, for messages meant for people.
+std::string Utf8(const std::string& ansi);
 // The window's rectangle in the client coordinates of another (its parent, typically).
 RECT RectIn(HWND window, HWND reference);
 
