@@ -16,7 +16,8 @@ class Cursor {
 public:
     Cursor(const uint8_t* bytes, size_t length) : bytes_(bytes), left_(length) {}
 
-    bool Skip(size_t count, const uint8_t*& start)
+    // Hands out the next `count` bytes, or fails when fewer are left.
+    bool Take(size_t count, const uint8_t*& start)
     {
         if (count > left_)
             return false;
@@ -28,17 +29,26 @@ public:
     bool Byte(uint8_t& value)
     {
         const uint8_t* at;
-        return Skip(1, at) && (value = at[0], true);
+        if (!Take(1, at))
+            return false;
+        value = at[0];
+        return true;
     }
     bool U16(uint16_t& value)
     {
         const uint8_t* at;
-        return Skip(2, at) && (value = uint16_t(at[0] | at[1] << 8), true);
+        if (!Take(2, at))
+            return false;
+        value = uint16_t(at[0] | at[1] << 8);
+        return true;
     }
     bool U32(uint32_t& value)
     {
         const uint8_t* at;
-        return Skip(4, at) && (value = uint32_t(at[0]) | uint32_t(at[1]) << 8 | uint32_t(at[2]) << 16 | uint32_t(at[3]) << 24, true);
+        if (!Take(4, at))
+            return false;
+        value = uint32_t(at[0]) | uint32_t(at[1]) << 8 | uint32_t(at[2]) << 16 | uint32_t(at[3]) << 24;
+        return true;
     }
     bool AtEnd() const { return left_ == 0; }
 
@@ -171,24 +181,42 @@ bool ReadHeader(Cursor& in, size_t length)
     const uint8_t* signature;
     uint16_t version, count;
     uint32_t total;
-    return in.Skip(sizeof kSignature, signature) && std::memcmp(signature, kSignature, sizeof kSignature) == 0 &&
+    return in.Take(sizeof kSignature, signature) && std::memcmp(signature, kSignature, sizeof kSignature) == 0 &&
            in.U16(version) && version == kVersion && in.U16(count) && count == RecordCount() && in.U32(total) &&
            total == length;
 }
 
-// Reads the next directory entry, which must carry `tag` and place its payload at `next`,
-// inside the skin, and the payload itself into the skin. Moves `next` past the payload.
-bool ReadRecord(Cursor& directory, const uint8_t* bytes, size_t length, uint16_t tag, const Part& part,
-                size_t state, size_t& next, Skin& skin)
+// The records' payloads lie back to back after the directory: each must start exactly where
+// the one before ended, and the last must end where the skin does.
+class Payloads {
+public:
+    Payloads(const uint8_t* skin, size_t length, size_t first) : skin_(skin), length_(length), next_(first) {}
+
+    bool Next(uint32_t offset, uint16_t length, Cursor& payload)
+    {
+        if (offset != next_ || length > length_ - next_)
+            return false;
+        payload = Cursor(skin_ + next_, length);
+        next_ += length;
+        return true;
+    }
+    bool AllTaken() const { return next_ == length_; }
+
+private:
+    const uint8_t* skin_;
+    size_t length_;
+    size_t next_;  // never beyond length_
+};
+
+// Reads the next directory entry, which must carry `tag`, and its payload into the skin.
+bool ReadRecord(Cursor& directory, Payloads& payloads, uint16_t tag, const Part& part, size_t state, Skin& skin)
 {
-    uint16_t entryTag, payloadLength;
+    uint16_t entryTag, length;
     uint32_t offset;
-    if (!directory.U16(entryTag) || !directory.U16(payloadLength) || !directory.U32(offset))
+    Cursor payload(nullptr, 0);
+    if (!directory.U16(entryTag) || !directory.U16(length) || !directory.U32(offset) || entryTag != tag ||
+        !payloads.Next(offset, length, payload))
         return false;
-    if (entryTag != tag || offset != next || payloadLength > length - next)
-        return false;
-    Cursor payload(bytes + next, payloadLength);
-    next += payloadLength;
     return part.read(payload, skin, state) && payload.AtEnd();
 }
 
@@ -196,21 +224,20 @@ bool ReadRecord(Cursor& directory, const uint8_t* bytes, size_t length, uint16_t
 
 std::optional<Skin> ReadSkin(const void* bytes, size_t length)
 {
-    if (bytes == nullptr)
+    const size_t payloadsStart = kHeaderSize + RecordCount() * kEntrySize;
+    if (bytes == nullptr || length < payloadsStart)
         return std::nullopt;
-    const auto* base = static_cast<const uint8_t*>(bytes);
-    Cursor in(base, length);
-    if (!ReadHeader(in, length))
+    const auto* skinBytes = static_cast<const uint8_t*>(bytes);
+    Cursor directory(skinBytes, length);  // the header first, then the directory after it
+    if (!ReadHeader(directory, length))
         return std::nullopt;
-    size_t next = kHeaderSize + RecordCount() * kEntrySize;
-    if (next > length)
-        return std::nullopt;
+    Payloads payloads(skinBytes, length, payloadsStart);
     Skin skin;
     for (const Part& part : kParts)
         for (size_t state = 0; state < part.states; ++state)
-            if (!ReadRecord(in, base, length, uint16_t(part.number << 8 | state), part, state, next, skin))
+            if (!ReadRecord(directory, payloads, uint16_t(part.number << 8 | state), part, state, skin))
                 return std::nullopt;
-    if (next != length)
+    if (!payloads.AllTaken())
         return std::nullopt;
     return skin;
 }
