@@ -1,6 +1,7 @@
 #include "driver/app.h"
 
 #include <cstring>
+#include <gtest/gtest.h>
 #include <memory>
 
 #include "driver/input.h"
@@ -38,10 +39,25 @@ std::unique_ptr<App>& SharedAppSlot()
     return app;
 }
 
+// A failed test may have left a box open or the program in any state: the next test that asks
+// for the shared program gets a fresh one.
+class DiscardSharedAppOnFailure : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo& test) override
+    {
+        if (test.result()->Failed())
+            DiscardSharedApp();
+    }
+};
+
 }  // namespace
 
 App& SharedApp()
 {
+    static const bool listening = [] {
+        ::testing::UnitTest::GetInstance()->listeners().Append(new DiscardSharedAppOnFailure);
+        return true;
+    }();
+    (void)listening;
     std::unique_ptr<App>& app = SharedAppSlot();
     if (!app || !app->running()) {
         app.reset();

@@ -94,8 +94,8 @@ private:
 };
 
 // One running program for tests that leave it as they found it (the edit boxes aside): started
-// on first use and again when it has ended. A test that failed discards it, since it may have
-// left a box open; the next use starts a fresh one.
+// on first use and again when it has ended. When a test fails the program is discarded (it
+// may have left a box open), and the next use starts a fresh one.
 App& SharedApp();
 void DiscardSharedApp();
 

@@ -49,14 +49,7 @@ struct GenerateCase {
 
 void PrintTo(const GenerateCase& c, std::ostream* out) { *out << c.name; }
 
-class GenerateCommand : public ::testing::TestWithParam<GenerateCase> {
-protected:
-    void TearDown() override
-    {
-        if (HasFailure())
-            DiscardSharedApp();
-    }
-};
+class GenerateCommand : public ::testing::TestWithParam<GenerateCase> {};
 
 TEST_P(GenerateCommand, WritesTheFolderViewFileOrTouchesNothing)
 {

@@ -9,11 +9,6 @@ namespace {
 
 class MainWindow : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        if (HasFailure())
-            DiscardSharedApp();
-    }
     static LONG Style(HWND window) { return GetWindowLongA(window, GWL_STYLE); }
     static LONG ExStyle(HWND window) { return GetWindowLongA(window, GWL_EXSTYLE); }
 };
