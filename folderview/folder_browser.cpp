@@ -26,14 +26,15 @@ using PathBuffer = char[MAX_PATH];
 // The file-system path of the item, read into the dialog's own buffer. The ANSI call converts
 // the shell's path into that buffer and reports success even when the text did not fit (the
 // buffer then lacks its terminating zero, or holds a cut path) or when a character had no
-// place in the code page (it comes back as '?'). A path that leads the shell back to the very
-// item chosen is the only one handed on; anything else would name a different folder.
+// place in the code page (it comes back as '?', which no file name holds, and which the shell
+// would take for a wildcard). A path that leads the shell back to the very item chosen is
+// the only one handed on; anything else would name a different folder.
 std::string PathOfItem(PCIDLIST_ABSOLUTE item, PathBuffer& buffer)
 {
     buffer[0] = '\0';
     if (!SHGetPathFromIDListA(item, buffer) || !std::memchr(buffer, '\0', sizeof buffer))
         return {};
-    if (!buffer[0]) return {};
+    if (!buffer[0] || std::strchr(buffer, '?')) return {};
     ItemIdList reparsed(ILCreateFromPathA(buffer));
     if (!reparsed || !ILIsEqual(reparsed.get(), item)) return {};
     return buffer;

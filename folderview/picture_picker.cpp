@@ -3,6 +3,7 @@
 #include "app/controls.h"
 #include "folderview/modal_guard.h"
 #include <commdlg.h>
+#include <dlgs.h>
 #include <cstddef>
 #include <cstring>
 
@@ -16,9 +17,16 @@ constexpr DWORD kOpenFileNameSize =
 static_assert(kOpenFileNameSize == 76, "the 32-bit version-4 dialog structure is 76 bytes");
 #endif
 
-// Installing a hook is one of the control's settings; the hook itself leaves every message
-// to the dialog, so the dialog looks and behaves as the system makes it.
-UINT_PTR CALLBACK LeaveToTheDialog(HWND, UINT, WPARAM, LPARAM) { return 0; }
+// Installing a hook is one of the control's settings; the hook leaves every message to the
+// dialog, so the dialog looks and behaves as the system makes it, with one exception: the
+// dialog joins a typed name into path buffers of its own of MAX_PATH characters without
+// checking the length, and a longer name brings the whole process down under Wine. A name
+// that long could never fit the file buffer either, so the field stops taking text there.
+UINT_PTR CALLBACK LimitTheTypedName(HWND hook, UINT message, WPARAM, LPARAM)
+{
+    if (message == WM_INITDIALOG) SendDlgItemMessageA(GetParent(hook), edt1, EM_LIMITTEXT, MAX_PATH - 1, 0);
+    return 0;
+}
 
 // The dialog converts the chosen path into the code page for the ANSI call and may report
 // success although the text lost its terminating zero or its tail on the way, or had its
@@ -64,7 +72,7 @@ bool CommonDialog::Open(HWND owner)
     dialog.lpstrTitle = TextOrNone(title_);
     dialog.Flags = Flags();
     dialog.lpstrDefExt = TextOrNone(defaultExtension_);
-    dialog.lpfnHook = LeaveToTheDialog;
+    dialog.lpfnHook = LimitTheTypedName;
 
     bool confirmed;
     {

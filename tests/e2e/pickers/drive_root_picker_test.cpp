@@ -35,21 +35,25 @@ protected:
     }
 };
 
-TEST_F(DriveRootPicker, AFolderComesBackWithItsFullPathAndTheRootWithItsBackslash)
+TEST_F(DriveRootPicker, ADriveRootComesBackWithItsBackslash)
+{
+    EXPECT_EQ(PickFolder(L"C:\\"), "C:\\");
+}
+
+TEST_F(DriveRootPicker, AFolderComesBackWithItsFullPathWithoutABackslash)
 {
     struct Case {
         const char* what;
         std::wstring relative;
     };
     const Case cases[] = {
-        {"the drive root", L""},
         {"a folder", L"pictures"},
         {"a folder below a folder", L"pictures\\summer 2024"},
         {"a Chinese name", L"图片\\壁纸"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const std::wstring path = root_ + c.relative;
+        const std::wstring path = base_ + c.relative;
         entries_.Folders(path);
         EXPECT_EQ(PickFolder(path), Ansi(path));
     }
@@ -63,7 +67,7 @@ TEST_F(DriveRootPicker, PathsAtTheLimitOfTheBufferAndBeyond)
     };
     for (const Case c : {Case{259, true}, Case{260, false}, Case{300, false}}) {
         SCOPED_TRACE(std::to_string(c.length) + " bytes");
-        const std::wstring path = PathOfLength(root_, c.length);
+        const std::wstring path = PathOfLength(base_, c.length);
         entries_.Folders(path);
         ASSERT_EQ(Ansi(path).size(), c.length);
         EXPECT_EQ(PickFolder(path), c.comesBack ? Ansi(path) : std::string());
@@ -72,7 +76,7 @@ TEST_F(DriveRootPicker, PathsAtTheLimitOfTheBufferAndBeyond)
 
 TEST_F(DriveRootPicker, ANameTheCodePageCannotHoldDoesNotComeBack)
 {
-    const std::wstring path = root_ + L"\u0e20\u0e32\u0e1e";  // Thai: no GBK character for it
+    const std::wstring path = base_ + L"\u0e20\u0e32\u0e1e";  // Thai: no GBK character for it
     bool exact = true;
     Ansi(path, &exact);
     ASSERT_FALSE(exact) << "the name would be representable after all";

@@ -33,26 +33,25 @@ private:
 std::string Ansi(const std::wstring& text, bool* exact = nullptr);
 std::wstring Wide(const std::string& ansi);
 
-// A path "X:\" + folders, of exactly `length` ANSI bytes: two long levels of 'a' and 'b'.
+// The path `base` + two long levels of 'a' and 'b', of exactly `length` ANSI bytes.
 std::wstring PathOfLength(const std::wstring& root, size_t length);
 
 // The window the program's thread treats as active, seen from outside.
 HWND ActiveWindowOf(HWND window);
 
-// The program, with a drive letter of the test's own: "X:\" is a fresh scratch folder, so its
-// root and every path below it are made for the test, with lengths the test chooses.
+// The program, with a folder of the test's own in the root of drive C: (the shell's tree
+// shows the drives Wine knows, and a short base leaves room for paths of chosen lengths).
 class PickerTest : public ::testing::Test {
 protected:
     PickerTest();
 
     // Waits until the dialog has closed and the main window takes input again, and checks
-    // that it is the active window once more.
-    void ExpectMainWindowBackAfter(HWND dialog);
+    // that it is the active window once more. Unless `mayComplain`, a message box of the
+    // dialog's own (it refused what it was given) fails the test.
+    void ExpectMainWindowBackAfter(HWND dialog, bool mayComplain = false);
 
-    e2e::ScratchDir scratch_{"drive"};
-    e2e::DriveLetter drive_;
-    std::wstring root_;  // "X:\"
     Entries entries_;
+    std::wstring base_;  // "C:\veldrane-pickers-<process>-<n>\"
     e2e::App app_;
 };
 

@@ -1,11 +1,13 @@
 #include "pickers/system_dialogs.h"
 
+#include <commdlg.h>
 #include <cwchar>
 #include <vector>
 
 #include "driver/handle.h"
 #include "driver/wait.h"
 #include "driver/windows.h"
+#include "pickers/fixtures.h"
 
 namespace pickers {
 namespace {
@@ -105,6 +107,14 @@ HTREEITEM FolderTree::ChildWhere(HTREEITEM parent, bool (*fits)(const std::wstri
     return nullptr;
 }
 
+std::string FolderTree::ChildrenOf(HTREEITEM parent) const
+{
+    std::string texts;
+    for (auto child = TreeView_GetChild(tree_, parent); child; child = TreeView_GetNextSibling(tree_, child))
+        texts += "\"" + Ansi(Text(child)) + "\" ";
+    return texts;
+}
+
 std::wstring FolderTree::Text(HTREEITEM item) const
 {
     constexpr size_t capacity = 1024;
@@ -134,14 +144,18 @@ HTREEITEM FolderTree::Computer() const
 
 HTREEITEM FolderTree::Find(const std::wstring& path) const
 {
-    HTREEITEM item = ChildWhere(Computer(), Contains, DriveTag(path.at(0)));
-    for (size_t start = 3; item && start < path.size();) {
+    HTREEITEM item = Computer();
+    for (size_t start = 0; start < path.size();) {
         size_t end = path.find(L'\\', start);
         if (end == path.npos) end = path.size();
-        item = ChildWhere(item, Equal, path.substr(start, end - start));
+        const bool drive = start == 0;
+        const std::wstring name = drive ? DriveTag(path.at(0)) : path.substr(start, end - start);
+        const HTREEITEM child = ChildWhere(item, drive ? Contains : Equal, name);
+        if (!child)
+            throw e2e::DriverError("the folder browser shows no \"" + Ansi(name) + "\" among " + ChildrenOf(item));
+        item = child;
         start = end + 1;
     }
-    if (!item) throw e2e::DriverError("the folder browser does not show the folder wanted");
     return item;
 }
 
@@ -155,9 +169,24 @@ HTREEITEM FolderTree::Selected() const { return TreeView_GetSelection(tree_); }
 
 std::string FileNameField(HWND fileDialog) { return e2e::WindowText(GetDlgItem(fileDialog, 1152)); }
 
+std::string ChosenPath(HWND fileDialog, DWORD processId)
+{
+    constexpr size_t capacity = 2048;
+    RemoteMemory memory(processId, capacity);
+    const LRESULT length = SendMessageA(fileDialog, CDM_GETFILEPATH, capacity, reinterpret_cast<LPARAM>(memory.at(0)));
+    if (length <= 0) throw e2e::DriverError("the file-open dialog tells no file path");
+    std::string path(capacity, '\0');
+    memory.Read(0, path.data(), capacity);
+    return path.c_str();
+}
+
 void TypeFileName(HWND fileDialog, const std::wstring& name)
 {
-    SendMessageW(GetDlgItem(fileDialog, 1152), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    // Character messages, as the keyboard delivers them: unlike WM_SETTEXT they meet the
+    // field's limit on the length of its text. Posted, they come before a click posted next.
+    const HWND field = GetDlgItem(fileDialog, 1152);
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    for (wchar_t character : name) PostMessageW(field, WM_CHAR, character, 1);
 }
 
 }  // namespace pickers

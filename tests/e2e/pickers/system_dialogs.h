@@ -36,13 +36,17 @@ private:
     HTREEITEM ChildWhere(HTREEITEM parent, bool (*fits)(const std::wstring& text, const std::wstring& wanted),
                          const std::wstring& wanted) const;
     std::wstring Text(HTREEITEM item) const;
+    std::string ChildrenOf(HTREEITEM parent) const;  // their texts, for a failure's message
 
     HWND tree_;
     DWORD processId_;
 };
 
-// The file name field of the file-open dialog, read in the ANSI code page, and typed into.
+// The file name field of the file-open dialog, read in the ANSI code page, and typed into
+// (whatever it held before is replaced).
 std::string FileNameField(HWND fileDialog);
 void TypeFileName(HWND fileDialog, const std::wstring& name);
+// The full path the dialog would confirm now: its folder joined with the field's name.
+std::string ChosenPath(HWND fileDialog, DWORD processId);
 
 }  // namespace pickers
