@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "built_files.h"
+#include "expected.h"
 #include "call_record.h"
 #include "driver/files.h"
 #include "prepared_run.h"
@@ -23,15 +23,6 @@ CallRecord RecordIn(const std::string& dir)
 bool Contains(const std::vector<uintptr_t>& windows, HWND window)
 {
     return std::find(windows.begin(), windows.end(), reinterpret_cast<uintptr_t>(window)) != windows.end();
-}
-
-void ExpectMissingEngineReport(const PreparedRun& run)
-{
-    const e2e::FatalReport report = run.awaitFatalReport();
-    EXPECT_EQ(report.box.title, "错误");
-    EXPECT_EQ(report.box.text, kMissingEngineReport);
-    EXPECT_FALSE(report.mainWindowShown);
-    EXPECT_EQ(report.exitCode, e2e::kFatalExitCode);
 }
 
 TEST(EngineBinding, SkinTenArrivesOnceAndTheEngineStaysUntilTheWindowIsGone)

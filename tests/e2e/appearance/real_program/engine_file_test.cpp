@@ -4,9 +4,8 @@
 
 #include <windows.h>
 
-#include <memory>
 
-#include "built_files.h"
+#include "expected.h"
 #include "driver/files.h"
 #include "prepared_run.h"
 
@@ -75,9 +74,7 @@ TEST_P(SomethingPresent, IsLeftUntouched)
         if (entry.loads) {
             EXPECT_EQ(run.closeAndWait(run.waitForMainWindow()), 0u);
         } else {
-            const e2e::FatalReport report = run.awaitFatalReport();
-            EXPECT_EQ(report.box.text, kMissingEngineReport);
-            EXPECT_EQ(report.exitCode, e2e::kFatalExitCode);
+            ExpectMissingEngineReport(run);
         }
     }
     EXPECT_EQ(AttributesWithoutArchive(engine), attributes);
@@ -105,11 +102,7 @@ TEST(EngineFile, IsNotWrittenIntoAFolderThatRefusesWrites)
     const e2e::WriteProtection protection(folder.path());
     if (!protection.effective())
         GTEST_SKIP() << "running with privileges that ignore write protection";
-    const e2e::FatalReport report = PreparedRun(program).awaitFatalReport();
-    EXPECT_EQ(report.box.title, "错误");
-    EXPECT_EQ(report.box.text, kMissingEngineReport);
-    EXPECT_FALSE(report.mainWindowShown);
-    EXPECT_EQ(report.exitCode, e2e::kFatalExitCode);
+    ExpectMissingEngineReport(PreparedRun(program));
     EXPECT_EQ(e2e::ListDir(folder.path()), std::vector<std::string>{ "Veldrane.exe" });
 }
 
@@ -134,9 +127,7 @@ TEST(EngineFile, IsNotLeftTornOnAFullDisk)
     const e2e::FullDisk full;
     e2e::RemoveTree(reserve);
 
-    const e2e::FatalReport report = PreparedRun(program).awaitFatalReport();
-    EXPECT_EQ(report.box.text, kMissingEngineReport);
-    EXPECT_EQ(report.exitCode, e2e::kFatalExitCode);
+    ExpectMissingEngineReport(PreparedRun(program));
     EXPECT_EQ(e2e::ListDir(folder.path()), std::vector<std::string>{ "Veldrane.exe" });
 }
 

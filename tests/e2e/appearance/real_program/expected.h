@@ -1,7 +1,9 @@
-// What the build made, as the tests compare it (Wine reaches the build folder on Z:), and the
-// one report a missing engine ends with.
+// What the tests expect: the files the build made (Wine reaches the build folder on Z:), and
+// the one report that every engine which cannot be bound ends in.
 #pragma once
 #include <string>
+
+#include "prepared_run.h"
 
 namespace appearance_e2e {
 
@@ -9,8 +11,10 @@ constexpr const char* kBuiltEngine = VELDRANE_TEST_BUILT_ENGINE;
 constexpr const char* kRecordingVeneer = VELDRANE_TEST_RECORDING_VENEER;
 constexpr const char* kVeneerWithoutAttach = VELDRANE_TEST_VENEER_WITHOUT_ATTACH;
 
-constexpr const char* kMissingEngineReport =
-    "运行时出错!\r\n\r\n错误信息：无法找到指定DLL库文件“Veneer.dll”中的输出命令“Veneer_AttachSkin”\r\n";
+constexpr const char* kMissingEngineMessage = "无法找到指定DLL库文件“Veneer.dll”中的输出命令“Veneer_AttachSkin”";
+
+// The fatal error report with that message, before the main window ever showed, and exit code -1.
+void ExpectMissingEngineReport(const PreparedRun& run);
 
 constexpr const char* kSkinCatalogue = VELDRANE_TEST_SKIN_CATALOGUE;
 

@@ -1,11 +1,22 @@
-#include "built_files.h"
+#include "expected.h"
+
+#include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include "driver/files.h"
+#include "driver/program_texts.h"
 #include "driver/wait.h"
 
 namespace appearance_e2e {
+
+void ExpectMissingEngineReport(const PreparedRun& run)
+{
+    const e2e::FatalReport report = run.awaitFatalReport();
+    EXPECT_EQ(report.box, e2e::FatalBox(kMissingEngineMessage));
+    EXPECT_FALSE(report.mainWindowShown);
+    EXPECT_EQ(report.exitCode, e2e::kFatalExitCode);
+}
 
 void PutAsEngine(const char* builtFile, const std::string& dir)
 {
