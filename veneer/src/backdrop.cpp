@@ -103,8 +103,9 @@ bool OnEraseBackground(HWND hwnd, BackdropState& state, HDC dc)
 {
     RECT client;
     GetClientRect(hwnd, &client);
-    SetBrushOrgEx(dc, 0, 0, nullptr);
-    FillRect(dc, &client, BrushOf(hwnd, state));
+    // Straight from the fill: a gradient drawn is faster than a pattern brush tiled.
+    (void)state;
+    PaintFill(dc, client, FillOf(hwnd));
     return true;
 }
 
