@@ -99,12 +99,11 @@ LRESULT StaticColours(HWND host, BackdropState& state, HDC dc, HWND control)
     return reinterpret_cast<LRESULT>(AlignedBrush(host, state, dc, control));
 }
 
-bool OnEraseBackground(HWND hwnd, BackdropState& state, HDC dc)
+bool OnEraseBackground(HWND hwnd, HDC dc)
 {
     RECT client;
     GetClientRect(hwnd, &client);
     // Straight from the fill: a gradient drawn is faster than a pattern brush tiled.
-    (void)state;
     PaintFill(dc, client, FillOf(hwnd));
     return true;
 }
@@ -116,7 +115,7 @@ LRESULT CALLBACK BackdropProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     const auto control = reinterpret_cast<HWND>(lParam);
     switch (message) {
     case WM_ERASEBKGND:
-        if (state.own) return OnEraseBackground(hwnd, state, dc);
+        if (state.own) return OnEraseBackground(hwnd, dc);
         break;
     case WM_CTLCOLORDLG:
         if (!state.own) break;

@@ -29,21 +29,20 @@ GdiObject<HFONT> CaptionFont(const LOGFONTW& font) { return GdiObject<HFONT>(Cre
 
 Look MakeLook(Skin skin)
 {
-    Look made;
-    Look* look = &made;
-    look->skin = std::move(skin);
+    Look look;
+    look.skin = std::move(skin);
     NONCLIENTMETRICSW metrics = {sizeof(metrics)};
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
         // Older systems know the structure without its last field.
         metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
         SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
     }
-    look->captionFont = CaptionFont(metrics.lfCaptionFont);
-    look->toolCaptionFont = CaptionFont(metrics.lfSmCaptionFont);
-    look->editBrush = GdiObject<HBRUSH>(CreateSolidBrush(look->skin.edit.background));
-    look->editDisabledBrush = GdiObject<HBRUSH>(CreateSolidBrush(look->skin.edit.disabledBackground));
-    look->generation = ++g_generation;
-    return made;
+    look.captionFont = CaptionFont(metrics.lfCaptionFont);
+    look.toolCaptionFont = CaptionFont(metrics.lfSmCaptionFont);
+    look.editBrush = GdiObject<HBRUSH>(CreateSolidBrush(look.skin.edit.background));
+    look.editDisabledBrush = GdiObject<HBRUSH>(CreateSolidBrush(look.skin.edit.disabledBackground));
+    look.generation = ++g_generation;
+    return look;
 }
 
 bool IsPushButton(HWND hwnd)
