@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr char kEngineFileName[] = "Veneer.dll";
 constexpr char kAttachSkinName[] = "Veneer_AttachSkin";
 
 [[noreturn]] void ReportMissingExport()

@@ -27,7 +27,7 @@ bool WriteAll(HANDLE file, ByteSpan bytes)
 
 std::string EnginePath(const std::string& runDirectory)
 {
-    return runDirectory + "\\Veneer.dll";
+    return runDirectory + "\\" + kEngineFileName;
 }
 
 void DeployEngineAt(const std::string& path, ByteSpan payload)

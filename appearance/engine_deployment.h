@@ -4,6 +4,9 @@
 
 #include "appearance/byte_set.h"
 
+// The engine's file name, which is also the name Windows searches for.
+constexpr char kEngineFileName[] = "Veneer.dll";
+
 // Where the engine lives: the run directory, one backslash and the library's file name
 // (a drive root "X:" gives "X:\Veneer.dll").
 std::string EnginePath(const std::string& runDirectory);
