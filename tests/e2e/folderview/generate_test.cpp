@@ -53,9 +53,13 @@ class GenerateCommand : public ::testing::TestWithParam<GenerateCase> {};
 
 TEST_P(GenerateCommand, WritesTheFolderViewFileOrTouchesNothing)
 {
-    const GenerateCase& c = GetParam();
-    if (c.existing == Existing::Hidden && PlatformReplacesHiddenFiles())
-        GTEST_SKIP() << "this platform replaces a hidden file on CREATE_ALWAYS, as Windows does not";
+    GenerateCase c = GetParam();
+    if (c.existing == Existing::Hidden && PlatformReplacesHiddenFiles()) {
+        // Wine lets CREATE_ALWAYS replace a hidden file, which Windows refuses: here the
+        // rewrite goes through and the file must come out whole and hidden.
+        c.message = kGenerateDone;
+        c.fileBytes = SevenLines(c.picture).size();
+    }
     PreparedRoot root(c.root, c.existing);
     if (!root.realistic())
         GTEST_SKIP() << "the tests run with privileges that ignore write protection";
