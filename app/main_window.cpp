@@ -89,10 +89,19 @@ HBRUSH OnCtlColorEdit(HWND, HDC dc, HWND, int)
     return static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
 }
 
+// The labels: black, unless a skin answers for them in the window's place.
+HBRUSH OnCtlColorStatic(HWND, HDC dc, HWND, int)
+{
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    return GetSysColorBrush(COLOR_BTNFACE);
+}
+
 // The labels are the only owner-drawn controls.
 void OnDrawItem(HWND, const DRAWITEMSTRUCT* item)
 {
-    DrawLineOfText(item->hDC, item->rcItem, item->hwndItem, RGB(0, 0, 0), DT_LEFT);
+    const COLORREF color = StaticTextColorOf(item->hwndItem, item->hDC);
+    DrawLineOfText(item->hDC, item->rcItem, item->hwndItem, color, DT_LEFT);
 }
 
 void OnSetFocus(HWND hwnd, HWND) { SetFocus(GetDlgItem(hwnd, 编辑框1)); }
@@ -112,6 +121,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
         HANDLE_MSG(hwnd, WM_CTLCOLOREDIT, OnCtlColorEdit);
         HANDLE_MSG(hwnd, WM_DRAWITEM, OnDrawItem);
+        HANDLE_MSG(hwnd, WM_CTLCOLORSTATIC, OnCtlColorStatic);
         HANDLE_MSG(hwnd, WM_SETFOCUS, OnSetFocus);
         HANDLE_MSG(hwnd, WM_GETFONT, OnGetFont);
         HANDLE_MSG(hwnd, WM_NCDESTROY, OnNCDestroy);
