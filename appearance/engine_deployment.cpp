@@ -16,13 +16,6 @@ bool SomethingIsAt(const std::string& path)
     return FindHandle(FindFirstFileA(path.c_str(), &found)).valid();
 }
 
-// One write of every byte; true when all of them reached the file.
-bool WriteAll(HANDLE file, ByteSpan bytes)
-{
-    DWORD written = 0;
-    return WriteFile(file, bytes.data, bytes.size, &written, nullptr) && written == bytes.size;
-}
-
 }  // namespace
 
 std::string EnginePath(const std::string& runDirectory)
@@ -41,7 +34,7 @@ void DeployEngineAt(const std::string& path, ByteSpan payload)
         return;  // refused: there is nothing of ours to hide or to take away
     // A file that appeared since the search is someone else's, torn or not.
     const bool createdHere = GetLastError() != ERROR_ALREADY_EXISTS;
-    const bool complete = WriteAll(file.get(), payload);
+    const bool complete = WriteAll(file.get(), payload.data, payload.size);
     file.reset();
     if (complete)
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);

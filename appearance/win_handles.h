@@ -1,4 +1,5 @@
-// Owners for the Windows handles of this subsystem: each closes its handle exactly once.
+// Owners for the Windows handles of this subsystem (each closes its handle exactly once), and
+// the one write both of the program's files go through.
 #pragma once
 #include <windows.h>
 
@@ -25,3 +26,10 @@ private:
 
 using FileHandle = OwnedHandle<CloseHandle>;
 using FindHandle = OwnedHandle<FindClose>;
+
+// One WriteFile of `size` bytes; true when all of them reached the file.
+inline bool WriteAll(HANDLE file, const void* data, DWORD size)
+{
+    DWORD written = 0;
+    return WriteFile(file, data, size, &written, nullptr) && written == size;
+}

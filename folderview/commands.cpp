@@ -13,14 +13,6 @@ HANDLE CreateForWriting(const std::string& path)
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-// True when every byte was written.
-bool WriteAll(const FileHandle& file, const std::string& bytes)
-{
-    DWORD written = 0;
-    return WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size();
-}
-
 void ShowCommandMessage(const char* text) { MessageBoxA(nullptr, text, "信息：", MB_OK | MB_TASKMODAL); }
 
 bool IsFilled(ControlId box) { return !ReadControlProperty(box, kContentProperty).empty(); }
@@ -34,7 +26,7 @@ bool WriteFolderViewFile(const std::string& path, const std::string& picturePath
     FileHandle file(CreateForWriting(path));
     if (!file.valid()) return false;
     for (const std::string& line : FolderViewFileLines(picturePath)) {
-        if (!WriteAll(file, line)) {
+        if (!WriteAll(file.get(), line.data(), static_cast<DWORD>(line.size()))) {
             // Half a file would name no picture, or the wrong one: leave none.
             file.reset();
             DeleteFileA(path.c_str());
