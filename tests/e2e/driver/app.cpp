@@ -83,15 +83,27 @@ std::string VeldranePath()
     throw DriverError("the test program needs --veldrane=<path of Veldrane.exe>");
 }
 
-App::App(const LaunchOptions& options)
+App::App(const LaunchOptions& options) : options_(options)
 {
+    if (options.runDir.empty())
+        ownDir_.emplace("run");
+    runDir_ = ownDir_ ? ownDir_->path() : options.runDir;
     const std::string source = VeldranePath();
     if (!CopyFileA(source.c_str(), exePath().c_str(), TRUE))
         throw DriverError(ErrorText("cannot copy " + source + " to " + exePath()));
+    if (options.startAtOnce)
+        start();
+}
+
+void App::start()
+{
+    if (process_)
+        throw DriverError("the program was started already");
     std::string commandLine = "\"" + exePath() + "\"";
-    if (!options.arguments.empty())
-        commandLine += " " + options.arguments;
-    const std::string directory = options.workingDirectory.empty() ? runDir_.path() : options.workingDirectory;
+    if (!options_.arguments.empty())
+        commandLine += " " + options_.arguments;
+    // The trailing backslash makes "X:" the root of that drive rather than its current folder.
+    const std::string directory = options_.workingDirectory.empty() ? runDir_ + "\\" : options_.workingDirectory;
     STARTUPINFOA startup = { sizeof(startup) };
     PROCESS_INFORMATION info = {};
     if (!CreateProcessA(exePath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -101,7 +113,7 @@ App::App(const LaunchOptions& options)
     UniqueHandle thread = OwnHandle(info.hThread);
     processId_ = info.dwProcessId;
     threadId_ = info.dwThreadId;
-    if (!options.waitForWindow)
+    if (!options_.waitForWindow)
         return;
     try {
         window_ = waitForMainWindow();

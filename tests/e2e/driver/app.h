@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "app/controls.h"
@@ -21,8 +22,14 @@ constexpr DWORD kFatalExitCode = DWORD(-1);
 std::string VeldranePath();
 
 struct LaunchOptions {
+    // An existing folder to copy the executable into and run it from (a drive root "X:", a
+    // folder on the small disk); empty: a fresh scratch folder of the App's own.
+    std::string runDir;
     std::string workingDirectory;  // where the process starts; empty: its own folder
     std::string arguments;         // the command line after the quoted program path
+    // false: only copy the executable, so that the test can lay out the run folder (files
+    // beside the program, write protection) before it calls start().
+    bool startAtOnce = true;
     bool waitForWindow = true;     // false for runs that never show the main window
 };
 
@@ -38,16 +45,20 @@ struct FatalReport {
 
 class App {
 public:
-    // Copies the executable into a new scratch folder, starts it there and, unless told
-    // otherwise, waits for its main window.
+    // Copies the executable into its run folder and, unless told otherwise, starts it there
+    // and waits for its main window.
     explicit App(const LaunchOptions& options = {});
-    // Ends the process if it still runs, then removes the scratch folder.
+    // Ends the process if it still runs, then removes the scratch folder (if it made one).
     ~App();
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
-    const ScratchDir& runDir() const { return runDir_; }
-    std::string exePath() const { return runDir_ / "Veldrane.exe"; }
+    // Starts the program (once), as the options given to the constructor say.
+    void start();
+
+    // Without a trailing backslash ("X:" for a drive root).
+    const std::string& runDir() const { return runDir_; }
+    std::string exePath() const { return runDir_ + "\\Veldrane.exe"; }
     DWORD processId() const { return processId_; }
     DWORD threadId() const { return threadId_; }
     HWND window() const { return window_; }
@@ -86,7 +97,9 @@ private:
     HWND waitForMainWindow() const;
     POINT closeBoxPoint() const;
 
-    ScratchDir runDir_{"run"};
+    LaunchOptions options_;
+    std::optional<ScratchDir> ownDir_;
+    std::string runDir_;
     UniqueHandle process_;
     DWORD processId_ = 0;
     DWORD threadId_ = 0;

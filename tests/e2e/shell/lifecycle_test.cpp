@@ -48,7 +48,7 @@ TEST_P(Launch, CurrentDirectoryIsTheRunDirectory)
     app.setText(编辑框2, ".");
 
     EXPECT_EQ(app.runCommand(按钮1), CommandBox(kGenerateDone));
-    EXPECT_EQ(ReadBytes(app.runDir() / "Desktop.ini").size(), 219u);
+    EXPECT_EQ(ReadBytes(app.runDir() + "\\Desktop.ini").size(), 219u);
     EXPECT_TRUE(ListDir(start.path()).empty());
     app.close(CloseWay::SystemMenuClose);
     EXPECT_EQ(app.waitForExit(), 0u);

@@ -10,7 +10,7 @@
 #include "expected.h"
 #include "call_record.h"
 #include "driver/files.h"
-#include "prepared_run.h"
+#include "launch.h"
 
 namespace appearance_e2e {
 namespace {
@@ -27,12 +27,12 @@ bool Contains(const std::vector<uintptr_t>& windows, HWND window)
 
 TEST(EngineBinding, SkinTenArrivesOnceAndTheEngineStaysUntilTheWindowIsGone)
 {
-    const e2e::ScratchDir folder("stand-in");
-    PutAsEngine(kRecordingVeneer, folder.path());
-    const PreparedRun run(PlaceProgram(folder.path()));
-    const HWND window = run.waitForMainWindow();
+    e2e::App app(LaidOutFirst(true));
+    PutAsEngine(kRecordingVeneer, app.runDir());
+    app.start();
+    const HWND window = app.window();
 
-    const CallRecord running = RecordIn(folder.path());
+    const CallRecord running = RecordIn(app.runDir());
     ASSERT_EQ(running.attaches.size(), 1u);
     const AttachCall& call = running.attaches[0];
     const SkinFingerprint skin10 = CompiledSkin(kSkinCatalogue, 10);
@@ -43,8 +43,8 @@ TEST(EngineBinding, SkinTenArrivesOnceAndTheEngineStaysUntilTheWindowIsGone)
     EXPECT_EQ(std::count(std::begin(call.reserved), std::end(call.reserved), 0), 3);
     EXPECT_TRUE(running.detaches.empty()) << "the engine was unloaded while the window showed";
 
-    EXPECT_EQ(run.closeAndWait(window), 0u);
-    const CallRecord ended = RecordIn(folder.path());
+    EXPECT_EQ(CloseAndWait(app), 0u);
+    const CallRecord ended = RecordIn(app.runDir());
     EXPECT_EQ(ended.attaches.size(), 1u);
     ASSERT_EQ(ended.detaches.size(), 1u);
     EXPECT_EQ(ended.detaches[0].by, "FreeLibrary") << "unloaded by the exit clean-up, not by the end of the process";
@@ -53,15 +53,16 @@ TEST(EngineBinding, SkinTenArrivesOnceAndTheEngineStaysUntilTheWindowIsGone)
 
 TEST(EngineBinding, ALibraryWithoutTheFunctionIsUnloadedAndNoOtherCopyIsTried)
 {
-    const e2e::ScratchDir folder("without-attach");
+    e2e::App app(LaidOutFirst(false));
     const e2e::ScratchDir elsewhere("search-path");
-    PutAsEngine(kVeneerWithoutAttach, folder.path());
+    PutAsEngine(kVeneerWithoutAttach, app.runDir());
     PutAsEngine(kRecordingVeneer, elsewhere.path());
     const SearchPathFront searchPath(elsewhere.path());
 
-    ExpectMissingEngineReport(PreparedRun(PlaceProgram(folder.path())));
+    app.start();
+    ExpectMissingEngineReport(app);
 
-    const CallRecord unloaded = RecordIn(folder.path());
+    const CallRecord unloaded = RecordIn(app.runDir());
     ASSERT_EQ(unloaded.detaches.size(), 1u);
     EXPECT_EQ(unloaded.detaches[0].by, "FreeLibrary");
     EXPECT_TRUE(RecordIn(elsewhere.path()).attaches.empty()) << "the copy on the search path was called";
@@ -69,28 +70,27 @@ TEST(EngineBinding, ALibraryWithoutTheFunctionIsUnloadedAndNoOtherCopyIsTried)
 
 TEST(EngineBinding, ABrokenEngineFileEndsInTheReport)
 {
-    const e2e::ScratchDir folder("broken");
+    e2e::App app(LaidOutFirst(false));
     const std::string engine = e2e::ReadBytes(kBuiltEngine);
-    e2e::WriteBytes(folder / "Veneer.dll", engine.substr(0, engine.size() / 3));
+    e2e::WriteBytes(app.runDir() + "\\Veneer.dll", engine.substr(0, engine.size() / 3));
 
-    ExpectMissingEngineReport(PreparedRun(PlaceProgram(folder.path())));
+    app.start();
+    ExpectMissingEngineReport(app);
 }
 
 TEST(EngineBinding, WhenNoEngineCanBeWrittenTheOneOnTheSearchPathIsTaken)
 {
-    const e2e::ScratchDir folder("read-only");
+    e2e::App app(LaidOutFirst(true));
     const e2e::ScratchDir elsewhere("search-path");
     PutAsEngine(kRecordingVeneer, elsewhere.path());
     const SearchPathFront searchPath(elsewhere.path());
-    const std::string program = PlaceProgram(folder.path());
-    const e2e::WriteProtection protection(folder.path());
+    const e2e::WriteProtection protection(app.runDir());
     if (!protection.effective())
         GTEST_SKIP() << "running with privileges that ignore write protection";
 
-    const PreparedRun run(program);
-    const HWND window = run.waitForMainWindow();
+    app.start();
     EXPECT_EQ(RecordIn(elsewhere.path()).attaches.size(), 1u);
-    EXPECT_EQ(run.closeAndWait(window), 0u);
+    EXPECT_EQ(CloseAndWait(app), 0u);
 }
 
 }  // namespace

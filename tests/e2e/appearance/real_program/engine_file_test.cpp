@@ -4,10 +4,9 @@
 
 #include <windows.h>
 
-
 #include "expected.h"
 #include "driver/files.h"
-#include "prepared_run.h"
+#include "launch.h"
 
 namespace appearance_e2e {
 namespace {
@@ -24,13 +23,14 @@ bool SamePath(const std::string& a, const std::string& b)
 // engine's path, and checks the engine that it leaves in `folder`.
 void ExpectEngineDeployedAndLoaded(const std::string& programDir, const std::string& folder)
 {
-    const PreparedRun run(PlaceProgram(programDir));
-    const HWND window = run.waitForMainWindow();
+    e2e::LaunchOptions options;
+    options.runDir = programDir;
+    e2e::App app(options);
     EXPECT_TRUE(ReadBytes(folder + "\\Veneer.dll") == ReadBytes(kBuiltEngine)) << "not the engine this build made";
     EXPECT_EQ(AttributesWithoutArchive(folder + "\\Veneer.dll"), DWORD(FILE_ATTRIBUTE_HIDDEN));
-    EXPECT_TRUE(SamePath(LoadedModulePath(run.processId(), "Veneer.dll"), programDir + "\\Veneer.dll"))
-        << LoadedModulePath(run.processId(), "Veneer.dll");
-    EXPECT_EQ(run.closeAndWait(window), 0u);
+    EXPECT_TRUE(SamePath(LoadedModulePath(app.processId(), "Veneer.dll"), programDir + "\\Veneer.dll"))
+        << LoadedModulePath(app.processId(), "Veneer.dll");
+    EXPECT_EQ(CloseAndWait(app), 0u);
 }
 
 TEST(EngineFile, IsWrittenHiddenBesideTheProgramWhenAbsent)
@@ -59,8 +59,8 @@ class SomethingPresent : public ::testing::TestWithParam<PresentEntry> {};
 TEST_P(SomethingPresent, IsLeftUntouched)
 {
     const PresentEntry& entry = GetParam();
-    const e2e::ScratchDir folder("present");
-    const std::string engine = folder / "Veneer.dll";
+    e2e::App app(LaidOutFirst(entry.loads));
+    const std::string engine = app.runDir() + "\\Veneer.dll";
     const std::string bytes = entry.bytes ? entry.bytes : ReadBytes(kBuiltEngine);
     if (entry.directory) {
         ASSERT_TRUE(CreateDirectoryA(engine.c_str(), nullptr));
@@ -69,13 +69,11 @@ TEST_P(SomethingPresent, IsLeftUntouched)
         e2e::SetAttributes(engine, entry.attributes);
     }
     const DWORD attributes = AttributesWithoutArchive(engine);
-    {
-        const PreparedRun run(PlaceProgram(folder.path()));
-        if (entry.loads) {
-            EXPECT_EQ(run.closeAndWait(run.waitForMainWindow()), 0u);
-        } else {
-            ExpectMissingEngineReport(run);
-        }
+    app.start();
+    if (entry.loads) {
+        EXPECT_EQ(CloseAndWait(app), 0u);
+    } else {
+        ExpectMissingEngineReport(app);
     }
     EXPECT_EQ(AttributesWithoutArchive(engine), attributes);
     if (entry.directory)
@@ -97,13 +95,13 @@ INSTANTIATE_TEST_SUITE_P(AtTheEnginePath, SomethingPresent, ::testing::ValuesIn(
 
 TEST(EngineFile, IsNotWrittenIntoAFolderThatRefusesWrites)
 {
-    const e2e::ScratchDir folder("read-only");
-    const std::string program = PlaceProgram(folder.path());
-    const e2e::WriteProtection protection(folder.path());
+    e2e::App app(LaidOutFirst(false));
+    const e2e::WriteProtection protection(app.runDir());
     if (!protection.effective())
         GTEST_SKIP() << "running with privileges that ignore write protection";
-    ExpectMissingEngineReport(PreparedRun(program));
-    EXPECT_EQ(e2e::ListDir(folder.path()), std::vector<std::string>{ "Veldrane.exe" });
+    app.start();
+    ExpectMissingEngineReport(app);
+    EXPECT_EQ(e2e::ListDir(app.runDir()), std::vector<std::string>{ "Veldrane.exe" });
 }
 
 // A folder on the small disk T:, for the program to run from.
@@ -120,14 +118,15 @@ private:
 TEST(EngineFile, IsNotLeftTornOnAFullDisk)
 {
     const FolderOnSmallDisk folder;
-    const std::string program = PlaceProgram(folder.path());
+    e2e::App app(LaidOutFirst(false, folder.path()));
     // Room for half the engine: the write gets some of it onto the disk and then fails.
     const std::string reserve = folder.path() + "\\reserve";
     e2e::WriteBytes(reserve, std::string(ReadBytes(kBuiltEngine).size() / 2, 'r'));
     const e2e::FullDisk full;
     e2e::RemoveTree(reserve);
 
-    ExpectMissingEngineReport(PreparedRun(program));
+    app.start();
+    ExpectMissingEngineReport(app);
     EXPECT_EQ(e2e::ListDir(folder.path()), std::vector<std::string>{ "Veldrane.exe" });
 }
 

@@ -10,9 +10,9 @@
 
 namespace appearance_e2e {
 
-void ExpectMissingEngineReport(const PreparedRun& run)
+void ExpectMissingEngineReport(const e2e::App& app)
 {
-    const e2e::FatalReport report = run.awaitFatalReport();
+    const e2e::FatalReport report = app.awaitFatalReport();
     EXPECT_EQ(report.box, e2e::FatalBox(kMissingEngineMessage));
     EXPECT_FALSE(report.mainWindowShown);
     EXPECT_EQ(report.exitCode, e2e::kFatalExitCode);

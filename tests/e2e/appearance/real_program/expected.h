@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "prepared_run.h"
+#include "driver/app.h"
 
 namespace appearance_e2e {
 
@@ -14,7 +14,7 @@ constexpr const char* kVeneerWithoutAttach = VELDRANE_TEST_VENEER_WITHOUT_ATTACH
 constexpr const char* kMissingEngineMessage = "无法找到指定DLL库文件“Veneer.dll”中的输出命令“Veneer_AttachSkin”";
 
 // The fatal error report with that message, before the main window ever showed, and exit code -1.
-void ExpectMissingEngineReport(const PreparedRun& run);
+void ExpectMissingEngineReport(const e2e::App& app);
 
 constexpr const char* kSkinCatalogue = VELDRANE_TEST_SKIN_CATALOGUE;
 
