@@ -151,27 +151,22 @@ void PaintFrame(HWND hwnd, const FrameState& state)
     const LONG w = shape.window.cx, h = shape.window.cy;
     WindowDC target(hwnd, WindowDC::Area::Window);
     if (!target.get()) return;
-    {
-        // The caption band changes with every state: it goes to the screen in one copy.
-        const RECT band = {0, 0, w, layout.client.top};
-        PaintBuffer buffer(target.get(), band);
-        const HDC dc = buffer.dc();
-        FillSolid(dc, band, look.border);
-        PaintFill(dc, layout.caption, look.caption);
-        if (!IsRectEmpty(&layout.icon)) {
-            DrawIconEx(dc, layout.icon.left, layout.icon.top, WindowIcon(hwnd), layout.icon.right - layout.icon.left,
-                       layout.icon.bottom - layout.icon.top, 0, nullptr, DI_NORMAL);
-        }
-        PaintTitle(dc, hwnd, shape, layout, look.title);
-        PaintCaptionButton(dc, hwnd, state, layout.close, HTCLOSE);
-        PaintCaptionButton(dc, hwnd, state, layout.maximize, HTMAXBUTTON);
-        PaintCaptionButton(dc, hwnd, state, layout.minimize, HTMINBUTTON);
+    // The whole frame reaches the screen in one copy: it changes with every state, and on a
+    // window with a region (rounded corners) each drawing call on the screen is dear.
+    const RECT& client = layout.client;
+    ExcludeClipRect(target.get(), client.left, client.top, client.right, client.bottom);
+    PaintBuffer buffer(target.get(), {0, 0, w, h});
+    const HDC dc = buffer.dc();
+    FillSolid(dc, {0, 0, w, h}, look.border);
+    PaintFill(dc, layout.caption, look.caption);
+    if (!IsRectEmpty(&layout.icon)) {
+        DrawIconEx(dc, layout.icon.left, layout.icon.top, WindowIcon(hwnd), layout.icon.right - layout.icon.left,
+                   layout.icon.bottom - layout.icon.top, 0, nullptr, DI_NORMAL);
     }
-    // The rest of the frame is one plain colour: painting it directly cannot flicker.
-    const RECT sides[3] = {{0, layout.client.top, layout.client.left, h},
-                           {layout.client.right, layout.client.top, w, h},
-                           {layout.client.left, layout.client.bottom, layout.client.right, h}};
-    for (const RECT& side : sides) FillSolid(target.get(), side, look.border);
+    PaintTitle(dc, hwnd, shape, layout, look.title);
+    PaintCaptionButton(dc, hwnd, state, layout.close, HTCLOSE);
+    PaintCaptionButton(dc, hwnd, state, layout.maximize, HTMAXBUTTON);
+    PaintCaptionButton(dc, hwnd, state, layout.minimize, HTMINBUTTON);
 }
 
 // Rounds the window's top corners by the skin's radius.
