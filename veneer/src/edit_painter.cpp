@@ -30,11 +30,13 @@ void PaintBorder(HWND hwnd, const ControlState& state)
     const EditState current = StateOf(hwnd, state);
     const COLORREF inner = current == EditState::Disabled ? look.disabledBackground : look.background;
     const LONG w = window.right - window.left, h = window.bottom - window.top;
-    WindowDC dc(hwnd, WindowDC::Area::Window);
+    WindowDC target(hwnd, WindowDC::Area::Window);
     // Only the ring as thick as the left edge is ours: inside it lie the text and any scroll bars.
-    ExcludeClipRect(dc.get(), thickness, thickness, w - thickness, h - thickness);
+    ExcludeClipRect(target.get(), thickness, thickness, w - thickness, h - thickness);
+    // One copy to the screen rather than a drawing call for each edge.
+    const PaintBuffer buffer(target.get(), {0, 0, w, h});
     // The outer pixel is the border; what lies between it and the text takes the text's background.
-    PaintBox(dc.get(), {0, 0, w, h}, {{Fill::Kind::Solid, inner, inner}, look.border[static_cast<size_t>(current)], 0});
+    PaintBox(buffer.dc(), {0, 0, w, h}, {{Fill::Kind::Solid, inner, inner}, look.border[static_cast<size_t>(current)], 0});
 }
 
 bool HasScrollBars(HWND hwnd) { return (GetWindowStyle(hwnd) & (WS_HSCROLL | WS_VSCROLL)) != 0; }
